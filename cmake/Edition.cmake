@@ -1,0 +1,13 @@
+# The edition is fixed at build time; tests construct other editions directly.
+set(KELVARO_STUFE 1 CACHE STRING "Stage of this edition: 0 EF, 1 Q1, 2 Q2")
+set(KELVARO_SCHULJAHR "2025/26" CACHE STRING "School year printed on the sheet")
+set(KELVARO_ABITURJAHRGANG "2027" CACHE STRING "Abitur year")
+set(KELVARO_VERSION "25.2" CACHE STRING "Version label")
+set(KELVARO_PROGRAMMJAHR 2025 CACHE STRING "Year the rules were written for; outdated from March of the next year")
+set(KELVARO_ABGABE1_TAG "Freitag" CACHE STRING "Submission weekday, subject choices")
+set(KELVARO_ABGABE1_DATUM "9. Mai" CACHE STRING "Submission date, subject choices")
+set(KELVARO_ABGABE2_TAG "Dienstag" CACHE STRING "Submission weekday, exam choices for the first half-year")
+set(KELVARO_ABGABE2_DATUM "2. September" CACHE STRING "Submission date, exam choices for the first half-year")
+set(KELVARO_ABGABE3_TAG "Freitag" CACHE STRING "Submission weekday, exam choices for the second half-year")
+set(KELVARO_ABGABE3_DATUM "5. Dezember" CACHE STRING "Submission date, exam choices for the second half-year")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/EditionConfig.h.in ${CMAKE_BINARY_DIR}/generated/EditionConfig.h @ONLY)

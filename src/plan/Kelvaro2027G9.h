@@ -1,0 +1,123 @@
+#pragma once
+
+#include "plan/Katalog.h"
+#include "ui/Controls.h"
+#include "ui/Window.h"
+
+#include <array>
+#include <string>
+
+namespace kelvaro {
+
+class Programm;
+
+// The main window's logic (`TForm1`): the course grid with its choice boxes, stage cells,
+// Abitur and written boxes, the model and deselection boxes, the course-count and hour
+// displays, and the operations that keep them in step with the plan.
+class TForm1 : public ui::Window {
+ public:
+  explicit TForm1(Programm& programm);
+
+  // Start-up: today's season, the empty plan, the filled grid and every recomputation.
+  void FormCreate();
+  // Recomputes additional courses, hours, course counts and written courses of the plan
+  // as it stands (after a plan was read from outside the window).
+  void PlanNeuBerechnen();
+
+  // Grid rows: choice box, the EF/Q1/Q2 cells, Abitur box, written box.
+  ui::ChoiceBox WahlFS1{"WahlFS1"}, WahlFS2{"WahlFS2"}, WahlNW1{"WahlNW1"}, WahlNW2{"WahlNW2"};
+  ui::ChoiceBox WahlErsatzfach{"WahlErsatzfach"}, WahlGW{"WahlGW"}, WahlEt{"WahlEt"}, WahlKM{"WahlKM"};
+  ui::ChoiceBox WahlWa1{"WahlWa1"}, WahlWa2{"WahlWa2"}, WahlVK10{"WahlVK10"}, WahlPK{"WahlPK"};
+  ui::ChoiceBox WahlVK30{"WahlVK30"};
+
+  ui::EditField FS11{"FS11", true}, FS12{"FS12", true}, FS13{"FS13", true};
+  ui::EditField FS21{"FS21", true}, FS22{"FS22", true}, FS23{"FS23", true};
+  ui::EditField NW11{"NW11", true}, NW12{"NW12", true}, NW13{"NW13", true};
+  ui::EditField NW21{"NW21", true}, NW22{"NW22", true}, NW23{"NW23", true};
+  ui::EditField Deu1{"Deu1", true}, Deu2{"Deu2", true}, Deu3{"Deu3", true};
+  ui::EditField Edit15{"Edit15", true}, Edit16{"Edit16", true}, Edit17{"Edit17", true};
+  ui::EditField SP1{"SP1", true}, Sp2{"Sp2", true}, Sp3{"Sp3", true};
+  ui::EditField Sp1a{"Sp1a", true}, SP2a{"SP2a", true}, Sp3a{"Sp3a", true};
+  ui::EditField GW1{"GW1", true}, GW2{"GW2", true}, GW3{"GW3", true};
+  ui::EditField Et1{"Et1", true}, Et2{"Et2", true}, Et3{"Et3", true};
+  ui::EditField KM1{"KM1", true}, KM2{"KM2", true}, KM3{"KM3", true};
+  ui::EditField Wa11{"Wa11", true}, Wa12{"Wa12", true}, Wa13{"Wa13", true};
+  ui::EditField Wa21{"Wa21", true}, VK11{"VK11", true}, PK1{"PK1", true}, VK33{"VK33", true};
+  ui::EditField ZK13{"ZK13", true}, ZK23{"ZK23", true};
+
+  ui::ChoiceBox AbiDeu{"AbiDeu"}, AbiFS1{"AbiFS1"}, AbiFS2{"AbiFS2"}, AbiMa{"AbiMa"}, AbiNW1{"AbiNW1"};
+  ui::ChoiceBox AbiNW2{"AbiNW2"}, AbiGW{"AbiGW"}, AbiEt{"AbiEt"}, AbiKM{"AbiKM"}, AbiSp{"AbiSp"};
+  ui::ChoiceBox AbiWa1{"AbiWa1"};
+
+  ui::CheckBox FS1BoxSchriftl{"FS1BoxSchriftl"}, FS2BoxSchriftl{"FS2BoxSchriftl"};
+  ui::CheckBox NW1BoxSchriftl{"NW1BoxSchriftl"}, NW2BoxSchriftl{"NW2BoxSchriftl"};
+  ui::CheckBox DeuBoxSchriftl{"DeuBoxSchriftl"}, MaBoxSchriftl{"MaBoxSchriftl"};
+  ui::CheckBox SpBoxSchriftl{"SpBoxSchriftl"}, GWBoxSchriftl{"GWBoxSchriftl"};
+  ui::CheckBox EtBoxSchriftl{"EtBoxSchriftl"}, KMBoxSchriftl{"KMBoxSchriftl"};
+  ui::CheckBox Wa1BoxSchriftl{"Wa1BoxSchriftl"}, Wa2BoxSchriftl{"Wa2BoxSchriftl"};
+  ui::CheckBox Wa3BoxSchriftl{"Wa3BoxSchriftl"};
+
+  // Row captions that change with the models.
+  ui::Label Wa20{"Wa20"}, VK10{"VK10"}, PK0{"PK0"}, VK30{"VK30"};
+
+  // Keeping-open note and the EF drop box.
+  ui::Label Offenhaltung1{"Offenhaltung1"}, Offenhaltung2{"Offenhaltung2"}, Offenhaltung3{"Offenhaltung3"};
+  ui::Label AbwEFLab{"AbwEFLab"};
+  ui::ChoiceBox AbwEFBox{"AbwEFBox"};
+
+  // Focus, models and deselections below the grid.
+  ui::ChoiceBox Schwerpunkt{"Schwerpunkt"};
+  ui::ChoiceBox VK10EntBox{"VK10EntBox"}, PKEntBox{"PKEntBox"}, LitJNBox{"LitJNBox"}, VK12JNBox{"VK12JNBox"};
+  ui::ChoiceBox AbwKMBox{"AbwKMBox"}, AbwEtBox{"AbwEtBox"}, AbwWa1Box{"AbwWa1Box"};
+  ui::Label AbwKMLab{"AbwKMLab"}, AbwEtLab{"AbwEtLab"}, AbwWa1Lab{"AbwWa1Lab"};
+
+  // Counts and hours.
+  ui::Label KurszahlEFLab{"KurszahlEFLab"}, KurszahlQ1Lab{"KurszahlQ1Lab"}, KurszahlQ2Lab{"KurszahlQ2Lab"};
+  ui::Label StundenzahlLabelEF{"StundenzahlLabelEF"}, StundenzahlLabelQ1{"StundenzahlLabelQ1"};
+  ui::Label StundenzahlLabelQ2{"StundenzahlLabelQ2"};
+  ui::Label KennungsLab{"KennungsLab"};
+  ui::Label StufentextLabel{"StufentextLabel"};
+  ui::Panel Panel1{"Panel1"};
+  ui::EditField StuDiffQualiEdit{"StuDiffQualiEdit", true};
+  ui::Label VielWenigLabel{"VielWenigLabel"}, StundenLabel{"StundenLabel"}, KursAbwahlLabel{"KursAbwahlLabel"};
+  ui::Label AbwaehlbarLabel{"AbwaehlbarLabel"};
+  ui::ListBox ListBox1{"ListBox1"};
+  // Diagnostic fields that nothing reads; kept hidden.
+  ui::EditField TestEdit{"TestEdit", true}, FaecherEdit{"FaecherEdit", true};
+
+  // The written box of each row FS1..VK1 (index as in `Schriftlich`).
+  std::array<ui::CheckBox*, 13> SchriftlBox{};
+  // The Abitur box of each position of `AbiWahl`.
+  std::array<ui::ChoiceBox*, AbiPositionAnzahl> AbiBox{};
+  // The choice box of each grid row; nullptr for De and Ma.
+  std::array<ui::ChoiceBox*, RasterAnzahl> WahlBox{};
+
+  // Fills a row's choice box from a list and shows the list's first entry.
+  void WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste);
+  // Stores a subject in a row and writes its text into the row's cells.
+  void FachSetzen(RasterTyp raster, FachTyp fach, const std::string& text);
+
+  void OffenhaltungSetzen();
+  void FS11TestfuerAbEFEnt();
+  void ZusatzkurseSetzen();
+  void KurszahlSetzen();
+  void StundenzahlBerechnen();
+  void SchriftlichkeitSetzen();
+
+  // Sets a written box from code and keeps the row's flag equal to it, also when the box
+  // already showed that state.
+  void SchriftlBoxSetzen(int zeile, bool checked);
+  // Sets a written box to the row's flag.
+  void SchriftlBoxZeigtFlag(int zeile);
+
+  Programm& programm() { return m_programm; }
+
+ private:
+  void ControlsRegistrieren();
+  void Anfangszustand();
+  void SchriftlBoxChange(int zeile);
+  void Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung);
+  Programm& m_programm;
+};
+
+}  // namespace kelvaro

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "evaluation/Stundenzahl.h"
+#include "plan/Kurszahl.h"
+#include "plan/Laufbahn.h"
+#include "plan/Laufzeit.h"
+#include "ui/Dialogs.h"
+#include "ui/Platform.h"
+
+#include <array>
+#include <memory>
+
+namespace kelvaro {
+
+class TForm1;
+
+// Values that follow from the plan, recomputed eagerly after every change.
+struct Abgeleitet {
+  Zusatzkurse zusatzkurse;
+  std::array<int, 7> Kurszahl{};  // 1..6 = EF.1 .. Q2.2
+  std::uint8_t AbwEFMerker = 0;
+  std::uint8_t AbiLeerVerborgen = 0;
+  Stundenbilanz stunden;
+};
+
+// The whole program: one plan, its derived values, the run-time state and the windows.
+// Nothing is global, so a test builds a fresh program with a fixed date and screen.
+class Programm {
+ public:
+  Programm(const ui::Platform& platform, ui::Dialogs& dialogs, Edition edition = GebauteEdition());
+  ~Programm();
+  Programm(const Programm&) = delete;
+  Programm& operator=(const Programm&) = delete;
+
+  Laufbahn& laufbahn() { return m_laufbahn; }
+  const Laufbahn& laufbahn() const { return m_laufbahn; }
+  Abgeleitet& abgeleitet() { return m_abgeleitet; }
+  const Abgeleitet& abgeleitet() const { return m_abgeleitet; }
+  Laufzeit& laufzeit() { return m_laufzeit; }
+  const Laufzeit& laufzeit() const { return m_laufzeit; }
+  const ui::Platform& platform() const { return m_platform; }
+  ui::Dialogs& dialogs() { return m_dialogs; }
+
+  TForm1& hauptfenster() { return *m_form1; }
+
+ private:
+  const ui::Platform& m_platform;
+  ui::Dialogs& m_dialogs;
+  Laufbahn m_laufbahn;
+  Abgeleitet m_abgeleitet;
+  Laufzeit m_laufzeit;
+  std::unique_ptr<TForm1> m_form1;
+};
+
+}  // namespace kelvaro

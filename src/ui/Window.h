@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Controls.h"
+
+#include <string>
+#include <vector>
+
+namespace kelvaro::ui {
+
+// A non-modal window: caption, visibility, the active state with its activation event,
+// and the registry of its controls by name (the desktop layer and the command line find
+// controls here).
+class Window {
+ public:
+  explicit Window(std::string className) : m_className(std::move(className)) {}
+  virtual ~Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  const std::string& className() const { return m_className; }
+
+  const std::string& caption() const { return m_caption; }
+  void setCaption(const std::string& caption);
+
+  bool visible() const { return m_visible; }
+  void show();
+  void hide();
+
+  bool active() const { return m_active; }
+  // The window becomes the active window: its activation handler runs.
+  void activate();
+  void deactivate();
+  void onActivate(Handler handler) { m_onActivate = std::move(handler); }
+
+  const std::vector<Control*>& controls() const { return m_controls; }
+  Control* find(const std::string& name) const;
+
+  void setObserver(class WindowObserver* observer) { m_observer = observer; }
+
+ protected:
+  // Registers a control that the window owns as a member.
+  void add(Control& control) { m_controls.push_back(&control); }
+
+ private:
+  void notify();
+  std::string m_className;
+  std::string m_caption;
+  bool m_visible = false;
+  bool m_active = false;
+  Handler m_onActivate;
+  std::vector<Control*> m_controls;
+  class WindowObserver* m_observer = nullptr;
+};
+
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  virtual void windowChanged(Window& window) = 0;
+};
+
+}  // namespace kelvaro::ui
