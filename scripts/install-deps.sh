@@ -33,7 +33,7 @@ fi
 
 if [ "$(id -u)" -eq 0 ]; then
   sudo_cmd=()
-elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+elif command -v sudo >/dev/null 2>&1 && { sudo -n true 2>/dev/null || [ -t 0 ]; }; then
   sudo_cmd=(sudo)
 else
   echo "Missing packages (install them as root, then run make again):" >&2

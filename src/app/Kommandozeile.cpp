@@ -40,7 +40,9 @@ std::optional<int> Zahl(const std::string& text) {
   return value;
 }
 
-bool Schaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
+bool Schaltjahr(int jahr) {
+  return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+}
 
 std::optional<ui::Datum> DatumLesen(const std::string& text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') {

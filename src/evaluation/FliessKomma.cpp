@@ -34,6 +34,8 @@ std::string FliessKomma(double zahl) {
   return MitKomma(zahl, 1);
 }
 
-std::string FestkommaEineStelle(double zahl) { return MitKomma(std::isfinite(zahl) ? zahl : 0.0, 1); }
+std::string FestkommaEineStelle(double zahl) {
+  return MitKomma(std::isfinite(zahl) ? zahl : 0.0, 1);
+}
 
 }  // namespace kelvaro

@@ -99,7 +99,9 @@ void StufeEF(TForm1& f, const Laufbahn& l, const Laufzeit& z) {
 
 void StufeQ(TForm1& f, const Laufbahn& l, const Laufzeit& z) {
   const bool waehlbar = !z.ZweitesHalbjahrQ2();
-  const auto abitur = [&l](RasterTyp raster) { return l.AbiWahl[static_cast<std::size_t>(RasterAbiPosition(raster))] != 0; };
+  const auto abitur = [&l](RasterTyp raster) {
+    return l.AbiWahl[static_cast<std::size_t>(RasterAbiPosition(raster))] != 0;
+  };
 
   for (RasterTyp raster : {FS1, FS2}) {
     ui::CheckBox& box = *f.SchriftlBox[raster];

@@ -8,7 +8,9 @@ namespace kelvaro {
 
 namespace {
 
-bool WahlfachModell(const Laufbahn& l) { return l.Q1Modell == 1 || l.Q1Modell == 2; }
+bool WahlfachModell(const Laufbahn& l) {
+  return l.Q1Modell == 1 || l.Q1Modell == 2;
+}
 
 std::string Gekuerzt(std::string text) {
   if (text.size() > 150) {
@@ -112,13 +114,9 @@ void ErsatzfachOhneFachAnwenden(const Laufbahn& l, Stundenbilanz& s) {
   }
   const int von = l.ErsatzfachVon;
   const int bis = l.ErsatzfachBis;
-  const std::array<bool, 7> betroffen{false,
-                                      von == 1,
-                                      von <= 2 && bis >= 2,
-                                      von <= 3 && bis >= 3,
-                                      von <= 4 && bis >= 4,
-                                      von <= 5 && bis >= 5,
-                                      bis == 6};
+  const std::array<bool, 7> betroffen{
+      false,   von == 1, von <= 2 && bis >= 2, von <= 3 && bis >= 3, von <= 4 && bis >= 4, von <= 5 && bis >= 5,
+      bis == 6};
   for (int semester = 1; semester <= 6; ++semester) {
     if (!betroffen[semester]) {
       continue;
@@ -217,7 +215,9 @@ void AbwahlAnwenden(int abwahl, Stundenbilanz& s) {
 }
 
 // Ethics and arts rows can only end after Q1.2 or Q2.1.
-int OhneQ11(int abwahl) { return abwahl == 1 ? 0 : abwahl; }
+int OhneQ11(int abwahl) {
+  return abwahl == 1 ? 0 : abwahl;
+}
 
 void KennungBilden(const Laufbahn& l, int zkAnzahl, Stundenbilanz& s) {
   std::string buchstabe;
@@ -342,12 +342,12 @@ Stundenbilanz StundenBerechnen(const Laufbahn& l, int zkAnzahl) {
 
 std::string KursAbwahlText(double stundenDiffQ) {
   static constexpr std::array<std::pair<double, const char*>, 7> stufen{{{1.5, "ein Kurs noch"},
-                                                                          {3, "zwei Kurse noch"},
-                                                                          {4.5, "drei Kurse noch"},
-                                                                          {6, "vier Kurse noch"},
-                                                                          {7.5, "fünf Kurse noch"},
-                                                                          {9, "sechs Kurse noch"},
-                                                                          {10.5, "sieben Kurse noch"}}};
+                                                                         {3, "zwei Kurse noch"},
+                                                                         {4.5, "drei Kurse noch"},
+                                                                         {6, "vier Kurse noch"},
+                                                                         {7.5, "fünf Kurse noch"},
+                                                                         {9, "sechs Kurse noch"},
+                                                                         {10.5, "sieben Kurse noch"}}};
   std::string text = "kein Kurs mehr";
   for (const auto& [schwelle, stufenText] : stufen) {
     if (stundenDiffQ >= schwelle) {

@@ -26,8 +26,8 @@ struct Stundenbilanz {
   // The balance once the new language's dropped hours are gone, before the dropped
   // basic courses (shown in the hidden diagnostic field).
   double DiffVorGrundkursAbwahl = 0;
-  bool AbwahlErlaubt = false;      // ethics and arts rows may be dropped
-  bool Wa1AbwahlErlaubt = false;   // the first elective may be dropped
+  bool AbwahlErlaubt = false;     // ethics and arts rows may be dropped
+  bool Wa1AbwahlErlaubt = false;  // the first elective may be dropped
   // The deselections as they stand after the balance withdrew the ones not allowed.
   std::uint8_t AbwahlEt = 0;
   std::uint8_t AbwahlKM = 0;

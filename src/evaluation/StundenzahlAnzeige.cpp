@@ -21,7 +21,8 @@ void AbwahlBoxSperren(ui::ChoiceBox& box, ui::Label& label) {
 }
 
 std::string StufenText(int a, int b) {
-  return a == b ? std::to_string(a) + " Stunden (60´)" : std::to_string(a) + " / " + std::to_string(b) + " Stunden (60´)";
+  return a == b ? std::to_string(a) + " Stunden (60´)"
+                : std::to_string(a) + " / " + std::to_string(b) + " Stunden (60´)";
 }
 
 }  // namespace
@@ -39,7 +40,8 @@ void StundenzahlBerechnen(TForm1& f) {
     AbwahlBoxSperren(f.AbwKMBox, f.AbwKMLab);
     AbwahlBoxSperren(f.AbwWa1Box, f.AbwWa1Lab);
   } else {
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&f.AbwEtBox, &f.AbwEtLab, &f.AbwKMBox, &f.AbwKMLab}) {
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&f.AbwEtBox, &f.AbwEtLab, &f.AbwKMBox, &f.AbwKMLab}) {
       control->setEnabled(true);
     }
     if (s.Wa1AbwahlErlaubt) {

@@ -70,50 +70,79 @@ const std::string& Leer() {
 
 }  // namespace
 
-const std::string& FachName(int code) { return FachBekannt(code) ? Faecher()[code].name : Leer(); }
-const std::string& FachWahltext(int code) { return FachBekannt(code) ? Faecher()[code].wahltext : Leer(); }
-const std::string& FachLangname(int code) { return FachBekannt(code) ? Faecher()[code].langname : Leer(); }
-const std::string& FachKuerzel(int code) { return FachBekannt(code) ? Faecher()[code].kuerzel : Leer(); }
+const std::string& FachName(int code) {
+  return FachBekannt(code) ? Faecher()[code].name : Leer();
+}
+const std::string& FachWahltext(int code) {
+  return FachBekannt(code) ? Faecher()[code].wahltext : Leer();
+}
+const std::string& FachLangname(int code) {
+  return FachBekannt(code) ? Faecher()[code].langname : Leer();
+}
+const std::string& FachKuerzel(int code) {
+  return FachBekannt(code) ? Faecher()[code].kuerzel : Leer();
+}
 
 std::string FachCodeName(int code) {
   return FachBekannt(code) ? std::string(Faecher()[code].code) : std::to_string(code);
 }
 
-Fachgruppe FachgruppeVon(int code) { return FachBekannt(code) ? Faecher()[code].gruppe : Fachgruppe::Keine; }
+Fachgruppe FachgruppeVon(int code) {
+  return FachBekannt(code) ? Faecher()[code].gruppe : Fachgruppe::Keine;
+}
 
 std::string_view RasterName(int raster) {
-  static constexpr std::array<std::string_view, RasterAnzahl> names{
-      "FS1", "FS2", "NW1", "NW2", "De", "Ma", "Sp", "GW", "Et", "KM", "Wa1", "Wa2", "VK1", "PK", "VK3"};
+  static constexpr std::array<std::string_view, RasterAnzahl> names{"FS1", "FS2", "NW1", "NW2", "De",  "Ma", "Sp", "GW",
+                                                                    "Et",  "KM",  "Wa1", "Wa2", "VK1", "PK", "VK3"};
   return raster >= 0 && raster < RasterAnzahl ? names[raster] : std::string_view{};
 }
 
 std::string_view RasterBeschriftung(int raster) {
   static constexpr std::array<std::string_view, RasterAnzahl> captions{
-      "1. Fremdspr.",     "2. Fremdspr.", "1. Naturwiss.", "2. Naturwiss.",   "Deutsch",
-      "Mathematik",       "Sport",        "Gesell.wiss.",  "Ethisches Fach",  "Künstleri. Fach",
-      "1. WahlFach",      "2. WahlFach",  "Vertief.ku. Jg10", "Projektkurs", "Vertief.ku. Jg12"};
+      "1. Fremdspr.", "2. Fremdspr.", "1. Naturwiss.",    "2. Naturwiss.",  "Deutsch",
+      "Mathematik",   "Sport",        "Gesell.wiss.",     "Ethisches Fach", "Künstleri. Fach",
+      "1. WahlFach",  "2. WahlFach",  "Vertief.ku. Jg10", "Projektkurs",    "Vertief.ku. Jg12"};
   return raster >= 0 && raster < RasterAnzahl ? captions[raster] : std::string_view{};
 }
 
 const TextfeldTyp FSListe{"Englisch (ab 5)", "Französisch (ab 7)", "Italienisch (ab 9)", "Italienisch (ab 11)"};
 const TextfeldTyp NWListe{"Biologie", "Chemie", "Physik", "Informatik"};
-const TextfeldTyp ErsatzfachListe{"Biologie",           "Chemie",     "Physik",      "Englisch (ab 5)",
-                                  "Französisch (ab 7)", "Latein (ab 7)", "Italienisch (ab 9)",
-                                  "Italienisch (ab 11)", "Geschichte", "Sozialwiss.", "Erdkunde",
-                                  "Kunst",              "Musik",      "kein weiteres Ersatzfach"};
+const TextfeldTyp ErsatzfachListe{"Biologie",
+                                  "Chemie",
+                                  "Physik",
+                                  "Englisch (ab 5)",
+                                  "Französisch (ab 7)",
+                                  "Latein (ab 7)",
+                                  "Italienisch (ab 9)",
+                                  "Italienisch (ab 11)",
+                                  "Geschichte",
+                                  "Sozialwiss.",
+                                  "Erdkunde",
+                                  "Kunst",
+                                  "Musik",
+                                  "kein weiteres Ersatzfach"};
 const TextfeldTyp GWListe{"Geschichte", "Sozialwiss.", "Erdkunde"};
 const TextfeldTyp EtListe{"kath. Religion", "evan. Religion", "Philosophie"};
 const TextfeldTyp KMListe{"Kunst", "Musik"};
-const TextfeldTyp WaListe{"Biologie",           "Chemie",        "Physik",
-                          "Informatik",         "Englisch (ab 5)", "Französisch (ab 7)",
-                          "Latein (ab 7)",      "Italienisch (ab 9)", "Italienisch (ab 11)",
-                          "Geschichte",         "Sozialwiss.",   "Erdkunde",
-                          "Kunst",              "Musik"};
+const TextfeldTyp WaListe{"Biologie",
+                          "Chemie",
+                          "Physik",
+                          "Informatik",
+                          "Englisch (ab 5)",
+                          "Französisch (ab 7)",
+                          "Latein (ab 7)",
+                          "Italienisch (ab 9)",
+                          "Italienisch (ab 11)",
+                          "Geschichte",
+                          "Sozialwiss.",
+                          "Erdkunde",
+                          "Kunst",
+                          "Musik"};
 const TextfeldTyp Wa3Liste = WaListe;
 const TextfeldTyp VK1Liste{"VK Deutsch", "VK Mathem.", "VK Englisch"};
 const TextfeldTyp VK3Liste{"VK Deutsch", "VK Mathem.", "VK Englisch"};
-const TextfeldTyp PKListe{"Schüler experi.", "Schülerfirma", "Künstl. Gestalten", "Lerntraining", "Podcast",
-                          "Theater und Lit."};
+const TextfeldTyp PKListe{"Schüler experi.", "Schülerfirma", "Künstl. Gestalten",
+                          "Lerntraining",    "Podcast",      "Theater und Lit."};
 
 const std::string& AbiRolleText(int rolle) {
   static const std::array<std::string, AbiRollenAnzahl> texts{"", "LK A", "LK B", "3. Abifach, schriftlich",
@@ -140,8 +169,12 @@ const std::string& HalbjahrName(int halbjahr) {
   return halbjahr >= 1 && halbjahr <= 6 ? names[halbjahr - 1] : Leer();
 }
 
-bool IstFremdsprache(int code) { return code == E5 || code == I0 || code == F7 || code == L7 || code == I9; }
+bool IstFremdsprache(int code) {
+  return code == E5 || code == I0 || code == F7 || code == L7 || code == I9;
+}
 
-bool IstNeueSprache(int code) { return code == I0 || code == I1; }
+bool IstNeueSprache(int code) {
+  return code == I0 || code == I1;
+}
 
 }  // namespace kelvaro

@@ -13,13 +13,53 @@ inline constexpr int RasterAnzahl = 15;
 
 // Subject codes as stored in a plan. A stored plan may hold any byte; only 0..40 are known.
 enum FachTyp : std::uint8_t {
-  leer, E5, F6, L6, I8, I0, I1, Bi, Ch, Ph, Mat, Deu, Spo, Ge, Sw, Erd, kR, eR, Pl, Ku, Mu,
-  Lit, VKD, VKM, VKE, PKSE, PKSF, PKKG, PKLT, PKIA, VKL, VKF, PKAP, Vo, Inf, PKPC, PKSO, PKTL,
-  F7, L7, I9
+  leer,
+  E5,
+  F6,
+  L6,
+  I8,
+  I0,
+  I1,
+  Bi,
+  Ch,
+  Ph,
+  Mat,
+  Deu,
+  Spo,
+  Ge,
+  Sw,
+  Erd,
+  kR,
+  eR,
+  Pl,
+  Ku,
+  Mu,
+  Lit,
+  VKD,
+  VKM,
+  VKE,
+  PKSE,
+  PKSF,
+  PKKG,
+  PKLT,
+  PKIA,
+  VKL,
+  VKF,
+  PKAP,
+  Vo,
+  Inf,
+  PKPC,
+  PKSO,
+  PKTL,
+  F7,
+  L7,
+  I9
 };
 inline constexpr int FachAnzahl = 41;
 
-inline bool FachBekannt(int code) { return code >= 0 && code < FachAnzahl; }
+inline bool FachBekannt(int code) {
+  return code >= 0 && code < FachAnzahl;
+}
 
 // The texts of a subject code; the empty text for code 0 and for unknown codes.
 const std::string& FachName(int code);
@@ -58,8 +98,19 @@ inline constexpr int AbiRollenAnzahl = 5;
 const std::string& AbiRolleText(int rolle);
 
 // The eleven Abitur positions in the order of `AbiWahl` and the plan file.
-enum AbiPosition : int { AbiPosDe, AbiPosFS1, AbiPosFS2, AbiPosMa, AbiPosNW1, AbiPosNW2, AbiPosGW,
-                         AbiPosEt, AbiPosKM, AbiPosSp, AbiPosWa1 };
+enum AbiPosition : int {
+  AbiPosDe,
+  AbiPosFS1,
+  AbiPosFS2,
+  AbiPosMa,
+  AbiPosNW1,
+  AbiPosNW2,
+  AbiPosGW,
+  AbiPosEt,
+  AbiPosKM,
+  AbiPosSp,
+  AbiPosWa1
+};
 inline constexpr int AbiPositionAnzahl = 11;
 // The grid row of each Abitur position.
 RasterTyp AbiPositionRaster(int position);

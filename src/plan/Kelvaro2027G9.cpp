@@ -45,21 +45,122 @@ TForm1::TForm1(Programm& programm) : ui::Window("TForm1"), m_programm(programm) 
 }
 
 void TForm1::ControlsRegistrieren() {
-  for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &WahlFS1, &WahlFS2, &WahlNW1, &WahlNW2, &WahlErsatzfach, &WahlGW, &WahlEt, &WahlKM, &WahlWa1,
-           &WahlWa2, &WahlVK10, &WahlPK, &WahlVK30, &FS11, &FS12, &FS13, &FS21, &FS22, &FS23, &NW11, &NW12,
-           &NW13, &NW21, &NW22, &NW23, &Deu1, &Deu2, &Deu3, &Edit15, &Edit16, &Edit17, &SP1, &Sp2, &Sp3,
-           &Sp1a, &SP2a, &Sp3a, &GW1, &GW2, &GW3, &Et1, &Et2, &Et3, &KM1, &KM2, &KM3, &Wa11, &Wa12, &Wa13,
-           &Wa21, &VK11, &PK1, &VK33, &ZK13, &ZK23, &AbiDeu, &AbiFS1, &AbiFS2, &AbiMa, &AbiNW1, &AbiNW2,
-           &AbiGW, &AbiEt, &AbiKM, &AbiSp, &AbiWa1, &FS1BoxSchriftl, &FS2BoxSchriftl, &NW1BoxSchriftl,
-           &NW2BoxSchriftl, &DeuBoxSchriftl, &MaBoxSchriftl, &SpBoxSchriftl, &GWBoxSchriftl, &EtBoxSchriftl,
-           &KMBoxSchriftl, &Wa1BoxSchriftl, &Wa2BoxSchriftl, &Wa3BoxSchriftl, &Wa20, &VK10, &PK0, &VK30,
-           &Offenhaltung1, &Offenhaltung2, &Offenhaltung3, &AbwEFLab, &AbwEFBox, &Schwerpunkt, &VK10EntBox,
-           &PKEntBox, &LitJNBox, &VK12JNBox, &AbwKMBox, &AbwEtBox, &AbwWa1Box, &AbwKMLab, &AbwEtLab,
-           &AbwWa1Lab, &KurszahlEFLab, &KurszahlQ1Lab, &KurszahlQ2Lab, &StundenzahlLabelEF,
-           &StundenzahlLabelQ1, &StundenzahlLabelQ2, &KennungsLab, &StufentextLabel, &Panel1,
-           &StuDiffQualiEdit, &VielWenigLabel, &StundenLabel, &KursAbwahlLabel, &AbwaehlbarLabel, &ListBox1,
-           &TestEdit, &FaecherEdit}) {
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&WahlFS1,
+                                                                  &WahlFS2,
+                                                                  &WahlNW1,
+                                                                  &WahlNW2,
+                                                                  &WahlErsatzfach,
+                                                                  &WahlGW,
+                                                                  &WahlEt,
+                                                                  &WahlKM,
+                                                                  &WahlWa1,
+                                                                  &WahlWa2,
+                                                                  &WahlVK10,
+                                                                  &WahlPK,
+                                                                  &WahlVK30,
+                                                                  &FS11,
+                                                                  &FS12,
+                                                                  &FS13,
+                                                                  &FS21,
+                                                                  &FS22,
+                                                                  &FS23,
+                                                                  &NW11,
+                                                                  &NW12,
+                                                                  &NW13,
+                                                                  &NW21,
+                                                                  &NW22,
+                                                                  &NW23,
+                                                                  &Deu1,
+                                                                  &Deu2,
+                                                                  &Deu3,
+                                                                  &Edit15,
+                                                                  &Edit16,
+                                                                  &Edit17,
+                                                                  &SP1,
+                                                                  &Sp2,
+                                                                  &Sp3,
+                                                                  &Sp1a,
+                                                                  &SP2a,
+                                                                  &Sp3a,
+                                                                  &GW1,
+                                                                  &GW2,
+                                                                  &GW3,
+                                                                  &Et1,
+                                                                  &Et2,
+                                                                  &Et3,
+                                                                  &KM1,
+                                                                  &KM2,
+                                                                  &KM3,
+                                                                  &Wa11,
+                                                                  &Wa12,
+                                                                  &Wa13,
+                                                                  &Wa21,
+                                                                  &VK11,
+                                                                  &PK1,
+                                                                  &VK33,
+                                                                  &ZK13,
+                                                                  &ZK23,
+                                                                  &AbiDeu,
+                                                                  &AbiFS1,
+                                                                  &AbiFS2,
+                                                                  &AbiMa,
+                                                                  &AbiNW1,
+                                                                  &AbiNW2,
+                                                                  &AbiGW,
+                                                                  &AbiEt,
+                                                                  &AbiKM,
+                                                                  &AbiSp,
+                                                                  &AbiWa1,
+                                                                  &FS1BoxSchriftl,
+                                                                  &FS2BoxSchriftl,
+                                                                  &NW1BoxSchriftl,
+                                                                  &NW2BoxSchriftl,
+                                                                  &DeuBoxSchriftl,
+                                                                  &MaBoxSchriftl,
+                                                                  &SpBoxSchriftl,
+                                                                  &GWBoxSchriftl,
+                                                                  &EtBoxSchriftl,
+                                                                  &KMBoxSchriftl,
+                                                                  &Wa1BoxSchriftl,
+                                                                  &Wa2BoxSchriftl,
+                                                                  &Wa3BoxSchriftl,
+                                                                  &Wa20,
+                                                                  &VK10,
+                                                                  &PK0,
+                                                                  &VK30,
+                                                                  &Offenhaltung1,
+                                                                  &Offenhaltung2,
+                                                                  &Offenhaltung3,
+                                                                  &AbwEFLab,
+                                                                  &AbwEFBox,
+                                                                  &Schwerpunkt,
+                                                                  &VK10EntBox,
+                                                                  &PKEntBox,
+                                                                  &LitJNBox,
+                                                                  &VK12JNBox,
+                                                                  &AbwKMBox,
+                                                                  &AbwEtBox,
+                                                                  &AbwWa1Box,
+                                                                  &AbwKMLab,
+                                                                  &AbwEtLab,
+                                                                  &AbwWa1Lab,
+                                                                  &KurszahlEFLab,
+                                                                  &KurszahlQ1Lab,
+                                                                  &KurszahlQ2Lab,
+                                                                  &StundenzahlLabelEF,
+                                                                  &StundenzahlLabelQ1,
+                                                                  &StundenzahlLabelQ2,
+                                                                  &KennungsLab,
+                                                                  &StufentextLabel,
+                                                                  &Panel1,
+                                                                  &StuDiffQualiEdit,
+                                                                  &VielWenigLabel,
+                                                                  &StundenLabel,
+                                                                  &KursAbwahlLabel,
+                                                                  &AbwaehlbarLabel,
+                                                                  &ListBox1,
+                                                                  &TestEdit,
+                                                                  &FaecherEdit}) {
     add(*control);
   }
 }
@@ -86,10 +187,10 @@ void TForm1::Anfangszustand() {
       control->setColor(zeile.farbe);
     }
   }
-  for (ui::EditField* zelle : {&FS11, &FS12, &FS13, &FS21, &FS22, &FS23, &NW11, &NW12, &NW13, &NW21, &NW22,
-                               &NW23, &Deu1, &Deu2, &Deu3, &Edit15, &Edit16, &Edit17, &SP1, &Sp2, &Sp3, &GW1,
-                               &GW2, &GW3, &Et1, &Et2, &Et3, &KM1, &KM2, &KM3, &Wa11, &Wa12, &Wa13, &Wa21,
-                               &VK11, &PK1, &VK33, &ZK13, &ZK23}) {
+  for (ui::EditField* zelle :
+       {&FS11, &FS12, &FS13,   &FS21,   &FS22,   &FS23, &NW11, &NW12, &NW13, &NW21, &NW22, &NW23, &Deu1,
+        &Deu2, &Deu3, &Edit15, &Edit16, &Edit17, &SP1,  &Sp2,  &Sp3,  &GW1,  &GW2,  &GW3,  &Et1,  &Et2,
+        &Et3,  &KM1,  &KM2,    &KM3,    &Wa11,   &Wa12, &Wa13, &Wa21, &VK11, &PK1,  &VK33, &ZK13, &ZK23}) {
     zelle->setWidth(VolleBreite);
   }
   for (ui::EditField* zelle : {&Deu1, &Deu2, &Deu3}) {
@@ -183,8 +284,8 @@ void TForm1::FormCreate() {
   }
   WahlSpalteSetzen(Sp, ErsatzfachListe);
   l.Fach[Sp] = Bi;
-  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},   {KM, &KMListe},
-                                                             {Wa1, &WaListe}, {Wa2, &WaListe},  {VK1, &VK1Liste},
+  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},  {KM, &KMListe},
+                                                             {Wa1, &WaListe}, {Wa2, &WaListe}, {VK1, &VK1Liste},
                                                              {PK, &PKListe},  {VK3, &VK3Liste}};
   for (const auto& [raster, liste] : listen) {
     WahlSpalteSetzen(raster, *liste);
@@ -365,8 +466,7 @@ void TForm1::OffenhaltungSetzen() {
     return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && l.EFModell < 3) || (haelt(l.Fach[VK1]) && l.EFModell == 1);
   };
   const auto bisEndeEF = [&l](auto haelt) {
-    return haelt(l.Fach[Wa1]) ||
-           (haelt(l.Fach[Wa2]) && (l.EFModell < 2 || (l.EFModell == 2 && l.AbwahlEF == 0))) ||
+    return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && (l.EFModell < 2 || (l.EFModell == 2 && l.AbwahlEF == 0))) ||
            (haelt(l.Fach[VK1]) && l.EFModell == 1 && l.AbwahlEF == 0);
   };
   const auto sprache = [](FachTyp f) { return f == E5 || f == I0 || f == F7 || f == I9; };
@@ -448,17 +548,20 @@ void TForm1::ZusatzkurseSetzen() {
 }
 
 void TForm1::KurszahlSetzen() {
-  const Kurszahlen kurszahlen =
-      KurszahlBerechnen(m_programm.laufbahn(), m_programm.abgeleitet().zusatzkurse.ZKAnzahl);
+  const Kurszahlen kurszahlen = KurszahlBerechnen(m_programm.laufbahn(), m_programm.abgeleitet().zusatzkurse.ZKAnzahl);
   m_programm.abgeleitet().Kurszahl = kurszahlen.Kurszahl;
   KurszahlEFLab.setText(kurszahlen.EF);
   KurszahlQ1Lab.setText(kurszahlen.Q1);
   KurszahlQ2Lab.setText(kurszahlen.Q2);
 }
 
-void TForm1::StundenzahlBerechnen() { kelvaro::StundenzahlBerechnen(*this); }
+void TForm1::StundenzahlBerechnen() {
+  kelvaro::StundenzahlBerechnen(*this);
+}
 
-void TForm1::SchriftlichkeitSetzen() { kelvaro::SchriftlichkeitSetzen(*this); }
+void TForm1::SchriftlichkeitSetzen() {
+  kelvaro::SchriftlichkeitSetzen(*this);
+}
 
 void TForm1::SchriftlBoxChange(int zeile) {
   ui::CheckBox& box = *SchriftlBox[static_cast<std::size_t>(zeile)];

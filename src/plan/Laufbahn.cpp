@@ -3,7 +3,9 @@
 namespace kelvaro {
 
 namespace {
-bool SpalteGueltig(int spalte) { return spalte >= 1 && spalte <= NotenSpalten; }
+bool SpalteGueltig(int spalte) {
+  return spalte >= 1 && spalte <= NotenSpalten;
+}
 }  // namespace
 
 Laufbahn::Laufbahn() {

@@ -14,9 +14,9 @@ enum FachArtTyp : std::uint8_t { LKs, Ab3, Ab4, Gk, Zk, Pjku };
 // How one grade-book slot counts, stored in slots 1..5 of `KursZaehlart`.
 enum ZaehlartTyp : std::uint8_t { LK, Abi, Pflicht, WahlFa, Freiw, Belegt, nichtbelegt };
 
-inline constexpr int NotenSlots = 5;       // Q1.1, Q1.2, Q2.1, Q2.2, Abitur examination
-inline constexpr int NotenSpalten = 15;    // grade-book courses 1..15
-inline constexpr int ZaehlartSlots = 6;    // kind, then Q1.1 .. Abitur examination
+inline constexpr int NotenSlots = 5;     // Q1.1, Q1.2, Q2.1, Q2.2, Abitur examination
+inline constexpr int NotenSpalten = 15;  // grade-book courses 1..15
+inline constexpr int ZaehlartSlots = 6;  // kind, then Q1.1 .. Abitur examination
 
 // The plan of the one student whose plan is open: what the plan file stores, with the
 // start values of an empty plan. Grade-book columns are numbered 1..15 as everywhere in

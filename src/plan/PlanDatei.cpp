@@ -3,14 +3,14 @@
 #include "plan/Extended80.h"
 #include "plan/Windows1252.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kelvaro {
 
@@ -79,7 +79,9 @@ std::string StringLesen(const PlanRecord& r, std::size_t at, std::size_t kapazit
   return Windows1252NachUtf8(std::string(begin, begin + static_cast<std::ptrdiff_t>(laenge)));
 }
 
-std::string Anzeigename(const std::filesystem::path& pfad) { return pfad.string(); }
+std::string Anzeigename(const std::filesystem::path& pfad) {
+  return pfad.string();
+}
 
 }  // namespace
 

@@ -21,7 +21,9 @@ bool Control::assignText(const std::string& text) {
   return true;
 }
 
-void Control::setText(const std::string& text) { assignText(text); }
+void Control::setText(const std::string& text) {
+  assignText(text);
+}
 
 void Control::setVisible(bool visible) {
   if (m_visible != visible) {
@@ -69,7 +71,9 @@ void Control::setGeometry(int left, int top, int width, int height) {
   }
 }
 
-void Control::setWidth(int width) { setGeometry(m_left, m_top, width, m_height); }
+void Control::setWidth(int width) {
+  setGeometry(m_left, m_top, width, m_height);
+}
 
 void Control::setHint(const std::string& hint) {
   if (m_hint != hint) {

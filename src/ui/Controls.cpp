@@ -10,7 +10,9 @@ void EditField::setText(const std::string& text) {
   }
 }
 
-void EditField::userType(const std::string& character) { setText(text() + character); }
+void EditField::userType(const std::string& character) {
+  setText(text() + character);
+}
 
 void ChoiceBox::clearItems() {
   if (m_items.empty() && m_itemIndex == -1) {

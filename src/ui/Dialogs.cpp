@@ -11,7 +11,9 @@ std::optional<std::filesystem::path> ScriptedDialogs::nextFile() {
   return answer;
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::openFile() { return nextFile(); }
+std::optional<std::filesystem::path> ScriptedDialogs::openFile() {
+  return nextFile();
+}
 
 std::optional<std::filesystem::path> ScriptedDialogs::saveFile(const std::filesystem::path& initialDirectory,
                                                                const std::string& proposedName) {

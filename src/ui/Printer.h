@@ -22,8 +22,7 @@ class Printer {
   // false when the job could not be started (no printer, file not writable).
   virtual bool beginJob(const std::string& title) = 0;
   virtual bool endJob() = 0;
-  virtual void text(int x, int y, const std::string& text, const std::string& fontName, int pointSize,
-                    bool bold) = 0;
+  virtual void text(int x, int y, const std::string& text, const std::string& fontName, int pointSize, bool bold) = 0;
   virtual void line(int x1, int y1, int x2, int y2) = 0;
   virtual void setFillColor(Farbe color) = 0;
   virtual void fillRect(const Rechteck& rect) = 0;

@@ -76,7 +76,7 @@ TEST(Saison, FromTheMonthAndTheStage) {
   struct Fall {
     int stufe, monat, wahlphase, halbjahr, halbjahrNr;
   };
-  const Fall faelle[] = {{1, 1, 3, 2, 4}, {1, 2, 1, 1, 3}, {1, 7, 1, 1, 3},  {1, 8, 2, 1, 3}, {1, 10, 2, 1, 3},
+  const Fall faelle[] = {{1, 1, 3, 2, 4},  {1, 2, 1, 1, 3},  {1, 7, 1, 1, 3}, {1, 8, 2, 1, 3}, {1, 10, 2, 1, 3},
                          {1, 11, 3, 2, 4}, {0, 12, 3, 2, 2}, {2, 5, 1, 1, 5}, {2, 1, 3, 2, 6}};
   for (const auto& fall : faelle) {
     SCOPED_TRACE(std::to_string(fall.stufe) + "/" + std::to_string(fall.monat));

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace kelvaro {
 namespace {
@@ -82,9 +82,9 @@ TEST(PlanRecord, FieldsStandAtTheirOffsets) {
   for (std::size_t i = 0; i < 11; ++i) {
     EXPECT_EQ(Int32At(r, 16 + 4 * i), static_cast<std::int32_t>(i % 5));
   }
-  const std::pair<std::size_t, int> bytes[] = {{60, 1}, {61, PKPC}, {62, 2}, {63, 1}, {64, 1}, {65, 1},
-                                               {66, 3}, {67, 2},    {68, 3}, {69, 2}, {70, 2}, {71, 1},
-                                               {789, 1}, {790, 1},  {791, 1}};
+  const std::pair<std::size_t, int> bytes[] = {{60, 1}, {61, PKPC}, {62, 2},  {63, 1},  {64, 1},
+                                               {65, 1}, {66, 3},    {67, 2},  {68, 3},  {69, 2},
+                                               {70, 2}, {71, 1},    {789, 1}, {790, 1}, {791, 1}};
   for (const auto& [offset, value] : bytes) {
     SCOPED_TRACE(offset);
     EXPECT_EQ(r[offset], value);
@@ -97,8 +97,8 @@ TEST(PlanRecord, FieldsStandAtTheirOffsets) {
   EXPECT_EQ(Int32At(r, 372), 13);
   EXPECT_EQ(Int32At(r, 376), 2);
   EXPECT_EQ(Int32At(r, 380), 5);
-  EXPECT_EQ(r[384], 1);           // slot 0, course 1
-  EXPECT_EQ(r[384 + 15], 2);      // slot 1, course 1
+  EXPECT_EQ(r[384], 1);            // slot 0, course 1
+  EXPECT_EQ(r[384 + 15], 2);       // slot 1, course 1
   EXPECT_EQ(r[384 + 89], 20 % 7);  // slot 5, course 15
   // Short names: 21 bytes each, length byte first, Windows-1252.
   EXPECT_EQ(r[474], 2);
