@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 
 namespace kelvaro {
@@ -23,6 +24,11 @@ struct KurszahlFall {
   const char* q1;
   const char* q2;
 };
+
+// Table rows print as their name.
+std::ostream& operator<<(std::ostream& os, const KurszahlFall& fall) {
+  return os << fall.name;
+}
 
 const KurszahlFall kKurszahlFaelle[] = {
     {"FreshStart",
