@@ -20,7 +20,9 @@ namespace kelvaro::qt {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // The palette role a widget of this kind paints its background with.
 QPalette::ColorRole backgroundRole(ui::ControlKind kind) {
@@ -68,7 +70,9 @@ QStringList listItems(const QListWidget& list) {
   return items;
 }
 
-QLabel* panelCaption(QWidget& panel) { return panel.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly); }
+QLabel* panelCaption(QWidget& panel) {
+  return panel.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 void mirrorChoiceBox(const ui::ChoiceBox& box, QComboBox& combo) {
   if (!sameLines(comboItems(combo), box.items())) {
@@ -185,7 +189,9 @@ QWidget* Binder::createWidget(ui::Control& control, QWidget* parent) {
   return new QWidget(parent);
 }
 
-void Binder::controlChanged(ui::Control& control) { mirror(control); }
+void Binder::controlChanged(ui::Control& control) {
+  mirror(control);
+}
 
 void Binder::mirror(ui::Control& control) {
   QWidget* target = widget(control);

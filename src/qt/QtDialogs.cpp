@@ -8,12 +8,10 @@ namespace kelvaro::qt {
 
 namespace {
 
-const QString Titel = QStringLiteral("Kelvaro");
-
 std::filesystem::path pfadAus(const QString& datei) {
   const QByteArray utf8 = datei.toUtf8();
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
-                                             static_cast<std::size_t>(utf8.size())));
+  return std::filesystem::path(
+      std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size())));
 }
 
 QString textAus(const std::filesystem::path& pfad) {
@@ -21,9 +19,9 @@ QString textAus(const std::filesystem::path& pfad) {
   return QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), static_cast<qsizetype>(utf8.size()));
 }
 
-std::optional<std::filesystem::path> dateiWaehlen(QWidget* parent, QFileDialog::AcceptMode modus,
-                                                  const QString& titel, const QString& knopf,
-                                                  const QString& verzeichnis, const QString& vorschlag) {
+std::optional<std::filesystem::path> dateiWaehlen(QWidget* parent, QFileDialog::AcceptMode modus, const QString& titel,
+                                                  const QString& knopf, const QString& verzeichnis,
+                                                  const QString& vorschlag) {
   QFileDialog dialog(parent, titel, verzeichnis);
   dialog.setAcceptMode(modus);
   dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -51,18 +49,19 @@ std::optional<std::filesystem::path> QtDialogs::openFile() {
 
 std::optional<std::filesystem::path> QtDialogs::saveFile(const std::filesystem::path& initialDirectory,
                                                          const std::string& proposedName) {
-  return dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"),
-                      QStringLiteral("Speichern"), textAus(initialDirectory), QString::fromStdString(proposedName));
+  return dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"), QStringLiteral("Speichern"),
+                      textAus(initialDirectory), QString::fromStdString(proposedName));
 }
 
 void QtDialogs::showMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::Information, Titel, QString::fromStdString(text), QMessageBox::Ok, m_parent);
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Kelvaro"), QString::fromStdString(text), QMessageBox::Ok,
+                  m_parent);
   box.exec();
 }
 
 bool QtDialogs::askYesNo(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, Titel, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                  m_parent);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvaro"), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, m_parent);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
   box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
   return box.exec() == QMessageBox::Yes;
