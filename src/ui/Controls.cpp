@@ -25,12 +25,16 @@ void ChoiceBox::clearItems() {
 
 void ChoiceBox::addItem(const std::string& item) {
   m_items.push_back(item);
+  if (m_itemIndex < 0 && item == text()) {
+    m_itemIndex = static_cast<int>(m_items.size()) - 1;
+  }
   notify();
 }
 
 void ChoiceBox::setItems(const std::vector<std::string>& items) {
   m_items = items;
-  m_itemIndex = -1;
+  const auto found = std::find(m_items.begin(), m_items.end(), text());
+  m_itemIndex = found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
   notify();
 }
 

@@ -43,6 +43,7 @@ class ChoiceBox : public Control {
   explicit ChoiceBox(std::string name) : Control(std::move(name), ControlKind::ChoiceBox) {}
 
   const std::vector<std::string>& items() const { return m_items; }
+  // Changing the items keeps the text; an item equal to it becomes selected.
   void clearItems();
   void addItem(const std::string& item);
   void setItems(const std::vector<std::string>& items);

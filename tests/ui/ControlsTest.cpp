@@ -37,7 +37,7 @@ TEST(ChoiceBox, RunsItsHandlerOnlyForTheUser) {
 TEST(ChoiceBox, TextAndSelectionFollowEachOther) {
   ChoiceBox box("Box");
   box.setItems({"", "LK A", "LK B"});
-  EXPECT_EQ(box.itemIndex(), -1);
+  EXPECT_EQ(box.itemIndex(), 0);  // the empty text is the empty item
   box.setText("LK B");
   EXPECT_EQ(box.itemIndex(), 2);
   box.setText("kein Eintrag");
@@ -50,6 +50,13 @@ TEST(ChoiceBox, TextAndSelectionFollowEachOther) {
   EXPECT_EQ(box.itemIndex(), -1);
   box.clearItems();
   EXPECT_TRUE(box.items().empty());
+  // The text shown before the items arrive selects its item once it is added.
+  box.setText("LK A");
+  box.addItem("");
+  box.addItem("LK A");
+  EXPECT_EQ(box.itemIndex(), 1);
+  box.setItems({"LK B", "LK A"});
+  EXPECT_EQ(box.itemIndex(), 1);
 }
 
 TEST(CheckBox, RunsItsHandlerOnEveryChangeOfState) {
