@@ -971,7 +971,7 @@ INSTANTIATE_TEST_SUITE_P(Stunden, StundenZellen, ::testing::ValuesIn(kZellenFael
 
 class StundenFenster : public StundenFensterBasis, public ::testing::Test {};
 
-TEST_F(StundenFenster, CellsReturnToFullWidthWhenDeselectionTakenBack) {
+TEST_F(StundenFenster, CellsFollowChangedDeselections) {
   plan.Q1Modell = 1;
   plan.Fach[GW] = Erd;
   plan.AbwahlEt = 3;
@@ -983,19 +983,25 @@ TEST_F(StundenFenster, CellsReturnToFullWidthWhenDeselectionTakenBack) {
   ZelleErwartet(form.Wa12, kHalb);
   ZelleErwartet(form.Wa13, kVerborgen);
 
-  // A value the rows do not use leaves the ethics cell as it was.
+  // A value the rows do not use leaves the ethics cell as it was; hidden cells come back
+  // at half width.
   plan.AbwahlEt = 1;
+  plan.AbwahlKM = 3;
+  plan.AbwahlWa1 = 3;
+  Berechnen();
+  ZelleErwartet(form.Et3, kHalb);
+  ZelleErwartet(form.KM3, kHalb);
+  ZelleErwartet(form.Wa12, kVoll);
+  ZelleErwartet(form.Wa13, kHalb);
+
+  plan.AbwahlEt = 0;
   plan.AbwahlKM = 0;
   plan.AbwahlWa1 = 0;
   Berechnen();
-  ZelleErwartet(form.Et3, kHalb);
+  ZelleErwartet(form.Et3, kVoll);
   ZelleErwartet(form.KM3, kVoll);
   ZelleErwartet(form.Wa12, kVoll);
   ZelleErwartet(form.Wa13, kVoll);
-
-  plan.AbwahlEt = 0;
-  Berechnen();
-  ZelleErwartet(form.Et3, kVoll);
 }
 
 TEST_F(StundenFenster, CellWidthsScaleRoundingHalvesToEven) {
