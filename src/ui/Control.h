@@ -58,6 +58,14 @@ class Control {
   void setHint(const std::string& hint);
 
   void setObserver(ChangeObserver* observer) { m_observer = observer; }
+  ChangeObserver* observer() const { return m_observer; }
+
+  // The panel the control sits on, if any; a control on a hidden or disabled panel cannot
+  // be reached by the user.
+  Control* parent() const { return m_parent; }
+  void setParent(Control* parent) { m_parent = parent; }
+  // Visible and enabled, and so is every panel it sits on.
+  bool reachable() const;
 
  protected:
   void notify();
@@ -80,6 +88,7 @@ class Control {
   int m_height = 0;
   std::string m_hint;
   ChangeObserver* m_observer = nullptr;
+  Control* m_parent = nullptr;
 };
 
 }  // namespace kelvaro::ui

@@ -149,3 +149,24 @@ TEST(ScriptedDialogs, GiveTheQueuedAnswersThenCancel) {
 
 }  // namespace
 }  // namespace kelvaro::ui
+
+namespace kelvaro::ui {
+namespace {
+
+TEST(Control, IsReachableOnlyWhenItAndItsPanelsAreVisibleAndEnabled) {
+  Panel panel("ErsatzfachPanel");
+  Button knopf("Button4");
+  knopf.setParent(&panel);
+  EXPECT_TRUE(knopf.reachable());
+  panel.setVisible(false);
+  EXPECT_FALSE(knopf.reachable());
+  panel.setVisible(true);
+  knopf.setEnabled(false);
+  EXPECT_FALSE(knopf.reachable());
+  knopf.setEnabled(true);
+  panel.setEnabled(false);
+  EXPECT_FALSE(knopf.reachable());
+}
+
+}  // namespace
+}  // namespace kelvaro::ui
