@@ -82,10 +82,6 @@ void Control::setHint(const std::string& hint) {
   }
 }
 
-}  // namespace kelvaro::ui
-
-namespace kelvaro::ui {
-
 bool Control::reachable() const {
   for (const Control* control = this; control != nullptr; control = control->m_parent) {
     if (!control->m_visible || !control->m_enabled) {
