@@ -5,6 +5,7 @@
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <optional>
@@ -19,7 +20,9 @@ constexpr int ExitFehler = 2;
 const char* const Hilfe =
     "Aufruf: kelvaro <Befehl> [Optionen]\n"
     "Befehle:\n"
-    "  show DATEI.abi   zeigt eine gespeicherte Laufbahn als JSON\n"
+    "  show DATEI.abi              zeigt eine gespeicherte Laufbahn als JSON\n"
+    "  edit [DATEI.abi] [--event STEUERELEMENT=WERT]... [--save AUS.abi]\n"
+    "                              bedient das Hauptfenster wie ein Benutzer und zeigt das Ergebnis\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
     "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
@@ -29,6 +32,30 @@ struct Aufruf {
   std::vector<std::string> parameter;
   ui::Datum heute;
   std::optional<int> stufe;
+  std::vector<std::string> ereignisse;
+  std::optional<std::filesystem::path> speichern;
+};
+
+// The program as the desktop starts it, on a screen of the design size, so that widths
+// are design widths; then the first activation of the main window.
+struct Sitzung {
+  explicit Sitzung(const Aufruf& aufruf)
+      : platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path()),
+        programm(platform, dialogs, EditionFuer(aufruf)) {
+    programm.hauptfenster().activate();
+  }
+
+  static Edition EditionFuer(const Aufruf& aufruf) {
+    Edition edition = GebauteEdition();
+    if (aufruf.stufe) {
+      edition.Stufe = *aufruf.stufe;
+    }
+    return edition;
+  }
+
+  ui::FixedPlatform platform;
+  ui::ScriptedDialogs dialogs;
+  Programm programm;
 };
 
 std::optional<int> Zahl(const std::string& text) {
@@ -69,7 +96,7 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   aufruf.heute = heute;
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
-    if (argument == "--date" || argument == "--stufe") {
+    if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -82,6 +109,10 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
           return std::nullopt;
         }
         aufruf.heute = *datum;
+      } else if (argument == "--event") {
+        aufruf.ereignisse.push_back(wert);
+      } else if (argument == "--save") {
+        aufruf.speichern = wert;
       } else {
         const auto stufe = Zahl(wert);
         if (!stufe || *stufe < 0 || *stufe > 2) {
@@ -102,32 +133,118 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   return aufruf;
 }
 
-// The plan file as "Öffnen" reads it, with the corrections of loading; then what a shown
-// plan recomputes.
+// Opens a plan file as "Öffnen" does: read, corrected and shown in the main window.
+bool Laden(Sitzung& sitzung, const std::filesystem::path& pfad, std::ostream& err) {
+  Laufzeit& z = sitzung.programm.laufzeit();
+  z.Dateipfad = pfad;
+  z.Dateiname = pfad.filename().string();
+  if (!sitzung.programm.hauptfenster().SchuelerLaden()) {
+    err << sitzung.dialogs.messages().back() << '\n';
+    return false;
+  }
+  return true;
+}
+
+// The code points of a UTF-8 text one by one, as a keyboard would type them.
+std::vector<std::string> Zeichen(const std::string& text) {
+  std::vector<std::string> zeichen;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    std::size_t laenge = byte < 0x80 ? 1 : (byte & 0xE0) == 0xC0 ? 2 : (byte & 0xF0) == 0xE0 ? 3 : 4;
+    laenge = std::min(laenge, text.size() - i);
+    zeichen.push_back(text.substr(i, laenge));
+    i += laenge;
+  }
+  return zeichen;
+}
+
+// Applies one user action to a control of the main window; a German message when the
+// action is impossible.
+std::optional<std::string> EreignisAnwenden(TForm1& fenster, const std::string& ereignis) {
+  const std::size_t gleich = ereignis.find('=');
+  if (gleich == std::string::npos) {
+    return "Ereignis \"" + ereignis + "\": erwartet wird STEUERELEMENT=WERT.";
+  }
+  const std::string name = ereignis.substr(0, gleich);
+  const std::string wert = ereignis.substr(gleich + 1);
+  const std::string vorspann = "Ereignis \"" + ereignis + "\": ";
+  ui::Control* control = fenster.find(name);
+  if (control == nullptr) {
+    return vorspann + "Das Hauptfenster hat kein Steuerelement \"" + name + "\".";
+  }
+  if (!control->reachable()) {
+    return vorspann + "\"" + name + "\" ist verborgen oder gesperrt.";
+  }
+  switch (control->kind()) {
+    case ui::ControlKind::ChoiceBox:
+      static_cast<ui::ChoiceBox*>(control)->userChoose(wert);
+      return std::nullopt;
+    case ui::ControlKind::CheckBox: {
+      if (wert != "0" && wert != "1") {
+        return vorspann + "Ein Kontrollkästchen nimmt nur 0 oder 1.";
+      }
+      auto* box = static_cast<ui::CheckBox*>(control);
+      if (box->checked() != (wert == "1")) {
+        box->userClick();
+      }
+      return std::nullopt;
+    }
+    case ui::ControlKind::Button:
+      if (!wert.empty()) {
+        return vorspann + "Eine Schaltfläche wird ohne Wert geklickt.";
+      }
+      static_cast<ui::Button*>(control)->userClick();
+      return std::nullopt;
+    case ui::ControlKind::EditField: {
+      auto* feld = static_cast<ui::EditField*>(control);
+      if (feld->readOnly()) {
+        return vorspann + "\"" + name + "\" kann nicht bearbeitet werden.";
+      }
+      for (const std::string& zeichen : Zeichen(wert)) {
+        feld->userType(zeichen);
+      }
+      return std::nullopt;
+    }
+    default:
+      return vorspann + "\"" + name + "\" nimmt keine Eingabe an.";
+  }
+}
+
 int Show(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
-  if (aufruf.parameter.size() != 1) {
+  if (aufruf.parameter.size() != 1 || !aufruf.ereignisse.empty() || aufruf.speichern) {
     err << "Aufruf: kelvaro show DATEI.abi [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
-  const std::filesystem::path pfad = aufruf.parameter[0];
-  // The command line sees a screen of the design size, so widths are design widths.
-  const ui::FixedPlatform platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path());
-  ui::ScriptedDialogs dialogs;
-  Edition edition = GebauteEdition();
-  if (aufruf.stufe) {
-    edition.Stufe = *aufruf.stufe;
-  }
-  Programm programm(platform, dialogs, edition);
-  const PlanLadeErgebnis ergebnis = PlanDateiLesen(pfad, programm.laufbahn());
-  if (ergebnis.fehler) {
-    err << *ergebnis.fehler << '\n';
+  Sitzung sitzung(aufruf);
+  if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
-  programm.laufzeit().Dateipfad = pfad;
-  programm.laufzeit().Dateiname = pfad.filename().string();
-  LadekorrekturenAnwenden(programm.laufbahn());
-  programm.hauptfenster().PlanNeuBerechnen();
-  out << PlanAlsJson(programm).dump(2) << '\n';
+  out << PlanAlsJson(sitzung.programm).dump(2) << '\n';
+  return 0;
+}
+
+int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
+  if (aufruf.parameter.size() > 1) {
+    err << "Aufruf: kelvaro edit [DATEI.abi] [--event STEUERELEMENT=WERT]... [--save AUS.abi] "
+           "[--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
+    return ExitFehler;
+  }
+  Sitzung sitzung(aufruf);
+  if (!aufruf.parameter.empty() && !Laden(sitzung, aufruf.parameter[0], err)) {
+    return ExitFehler;
+  }
+  TForm1& fenster = sitzung.programm.hauptfenster();
+  for (const std::string& ereignis : aufruf.ereignisse) {
+    if (const auto fehler = EreignisAnwenden(fenster, ereignis)) {
+      err << *fehler << '\n';
+      return ExitFehler;
+    }
+  }
+  if (aufruf.speichern && !fenster.DateiSpeichern(*aufruf.speichern)) {
+    err << sitzung.dialogs.messages().back() << '\n';
+    return ExitFehler;
+  }
+  out << PlanAlsJson(sitzung.programm).dump(2) << '\n';
   return 0;
 }
 
@@ -141,6 +258,9 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "show") {
     return Show(*aufruf, out, err);
+  }
+  if (aufruf->befehl == "edit") {
+    return Edit(*aufruf, out, err);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;

@@ -11,9 +11,6 @@ namespace kelvaro {
 
 namespace {
 
-constexpr int VolleBreite = 145;
-constexpr int HalbeBreite = 81;
-
 void AbwahlBoxSperren(ui::ChoiceBox& box, ui::Label& label) {
   box.setEnabled(false);
   label.setEnabled(false);
@@ -56,8 +53,8 @@ void StundenzahlBerechnen(TForm1& f) {
   l.AbwahlWa1 = s.AbwahlWa1;
 
   // Cells of dropped courses.
-  const int voll = z.Breite(VolleBreite);
-  const int halb = z.Breite(HalbeBreite);
+  const int voll = z.Breite(TForm1::VolleBreite);
+  const int halb = z.Breite(TForm1::HalbeBreite);
   for (auto [zelle, abwahl] : {std::pair{&f.Et3, l.AbwahlEt}, std::pair{&f.KM3, l.AbwahlKM}}) {
     if (abwahl == 0) {
       zelle->setVisible(true);

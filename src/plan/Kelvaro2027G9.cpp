@@ -12,9 +12,6 @@ namespace {
 using ui::Farbe;
 namespace farben = ui::farben;
 
-constexpr int VolleBreite = 145;
-constexpr int HalbeBreite = 81;
-
 const std::string Schriftl = "schriftl.";
 const std::string Muendl = "mündl.";
 
@@ -36,12 +33,7 @@ TForm1::TForm1(Programm& programm) : ui::Window("TForm1"), m_programm(programm) 
              &WahlEt,  &WahlKM,  &WahlWa1, &WahlWa2, &WahlVK10, &WahlPK, &WahlVK30};
   ControlsRegistrieren();
   Anfangszustand();
-  for (int zeile = 0; zeile < 13; ++zeile) {
-    if (zeile == De || zeile == Ma) {
-      continue;  // German and mathematics have no click handler
-    }
-    SchriftlBox[static_cast<std::size_t>(zeile)]->onClick([this, zeile] { SchriftlBoxChange(zeile); });
-  }
+  HandlerBinden();
 }
 
 void TForm1::ControlsRegistrieren() {
@@ -124,6 +116,8 @@ void TForm1::ControlsRegistrieren() {
                                                                   &Wa1BoxSchriftl,
                                                                   &Wa2BoxSchriftl,
                                                                   &Wa3BoxSchriftl,
+                                                                  &FS20,
+                                                                  &NW20,
                                                                   &Wa20,
                                                                   &VK10,
                                                                   &PK0,
@@ -144,6 +138,22 @@ void TForm1::ControlsRegistrieren() {
                                                                   &AbwKMLab,
                                                                   &AbwEtLab,
                                                                   &AbwWa1Lab,
+                                                                  &ErsatzfachBut,
+                                                                  &ErsatzfachPanel,
+                                                                  &ErsatzFachStartBox,
+                                                                  &ErsatzFachEndeBox,
+                                                                  &ErsatzfachLoeschen,
+                                                                  &Button4,
+                                                                  &Button2,
+                                                                  &Button1,
+                                                                  &AbiFaecherPruefen,
+                                                                  &AufraeumenBut,
+                                                                  &ScanBut,
+                                                                  &Button3,
+                                                                  &Button5,
+                                                                  &VorherigerSchuelerBut,
+                                                                  &NaechsterSchuelerBut,
+                                                                  &ImStufenVerzeichnisSuchenBut,
                                                                   &KurszahlEFLab,
                                                                   &KurszahlQ1Lab,
                                                                   &KurszahlQ2Lab,
@@ -160,13 +170,50 @@ void TForm1::ControlsRegistrieren() {
                                                                   &AbwaehlbarLabel,
                                                                   &ListBox1,
                                                                   &TestEdit,
-                                                                  &FaecherEdit}) {
+                                                                  &FaecherEdit,
+                                                                  &DatumLab,
+                                                                  &StufenLabel,
+                                                                  &VersionsLab,
+                                                                  &LehrerVersionsLab,
+                                                                  &VeraltertPanel,
+                                                                  &VeraltertText,
+                                                                  &VeraltertBut,
+                                                                  &InfoPanel,
+                                                                  &Label13,
+                                                                  &LeistungsKurseBut,
+                                                                  &VertiefungsKurseBut,
+                                                                  &ProjektkurseBut,
+                                                                  &VersetzungBut,
+                                                                  &ErlaubteDefiziteBut,
+                                                                  &ZentralePruefungBut,
+                                                                  &AbiturfaecherBut,
+                                                                  &SchwerpunktBut,
+                                                                  &StundenzahlBut,
+                                                                  &ZusatzkurseBut,
+                                                                  &Button8}) {
     add(*control);
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&WahlErsatzfach, &ErsatzFachStartBox,
+                                                                  &ErsatzFachEndeBox, &ErsatzfachLoeschen, &Button4}) {
+    control->setParent(&ErsatzfachPanel);
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&StuDiffQualiEdit, &VielWenigLabel, &StundenLabel,
+                                                                  &KursAbwahlLabel, &AbwaehlbarLabel}) {
+    control->setParent(&Panel1);
+  }
+  VeraltertText.setParent(&VeraltertPanel);
+  VeraltertBut.setParent(&VeraltertPanel);
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &Label13, &LeistungsKurseBut, &VertiefungsKurseBut, &ProjektkurseBut, &VersetzungBut, &ErlaubteDefiziteBut,
+           &ZentralePruefungBut, &AbiturfaecherBut, &SchwerpunktBut, &StundenzahlBut, &ZusatzkurseBut, &Button8}) {
+    control->setParent(&InfoPanel);
   }
 }
 
-// The states the window has before start-up runs.
+// The states the window has before start-up runs: captions, items, colours, hints.
 void TForm1::Anfangszustand() {
+  setClientSize(1276, 756);
+  setFrame(16, 39);
   struct Zeilenfarbe {
     std::initializer_list<ui::Control*> controls;
     Farbe farbe;
@@ -176,7 +223,7 @@ void TForm1::Anfangszustand() {
       {{&NW11, &NW12, &NW13, &NW21, &NW22, &NW23, &AbiNW1, &AbiNW2}, farben::Limette},
       {{&Deu1, &Deu2, &Deu3, &AbiDeu}, farben::Orange},
       {{&Edit15, &Edit16, &Edit17, &AbiMa}, farben::Gruen},
-      {{&SP1, &Sp2, &Sp3, &Sp1a, &SP2a, &Sp3a, &AbiSp}, farben::InaktiveTitelleiste},
+      {{&SP1, &Sp2, &Sp3, &Sp1a, &SP2a, &Sp3a, &AbiSp, &ErsatzfachPanel}, farben::InaktiveTitelleiste},
       {{&GW1, &GW2, &GW3, &AbiGW, &Wa13, &ZK13, &ZK23}, farben::Gelb},
       {{&Et1, &Et2, &Et3, &AbiEt}, farben::Aqua},
       {{&KM1, &KM2, &KM3, &AbiKM}, farben::Fuchsia},
@@ -193,6 +240,10 @@ void TForm1::Anfangszustand() {
         &Et3,  &KM1,  &KM2,    &KM3,    &Wa11,   &Wa12, &Wa13, &Wa21, &VK11, &PK1,  &VK33, &ZK13, &ZK23}) {
     zelle->setWidth(VolleBreite);
   }
+  for (ui::EditField* zelle : {&Sp1a, &SP2a, &Sp3a}) {
+    zelle->setWidth(SportHalbeBreite);
+    zelle->setVisible(false);
+  }
   for (ui::EditField* zelle : {&Deu1, &Deu2, &Deu3}) {
     zelle->setText("Deutsch");
   }
@@ -201,9 +252,6 @@ void TForm1::Anfangszustand() {
   }
   for (ui::EditField* zelle : {&SP1, &Sp2, &Sp3}) {
     zelle->setText("Sport");
-  }
-  for (ui::EditField* zelle : {&Sp1a, &SP2a, &Sp3a}) {
-    zelle->setVisible(false);
   }
 
   for (ui::ChoiceBox* box : AbiBox) {
@@ -221,15 +269,15 @@ void TForm1::Anfangszustand() {
     box->setEnabled(false);
   }
 
+  FS20.setText(std::string(RasterBeschriftung(FS2)));
+  NW20.setText(std::string(RasterBeschriftung(NW2)));
   Wa20.setText(std::string(RasterBeschriftung(Wa2)));
   VK10.setText(std::string(RasterBeschriftung(VK1)));
   PK0.setText(std::string(RasterBeschriftung(PK)));
   VK30.setText(std::string(RasterBeschriftung(VK3)));
 
-  Offenhaltung1.setFontSize(11);
-  Offenhaltung2.setFontSize(11);
-  Offenhaltung3.setFontSize(11);
-  for (ui::Control* label : {&Offenhaltung1, &Offenhaltung2, &Offenhaltung3}) {
+  for (ui::Label* label : {&Offenhaltung1, &Offenhaltung2, &Offenhaltung3}) {
+    label->setFontSize(11);
     label->setVisible(false);
   }
 
@@ -237,17 +285,74 @@ void TForm1::Anfangszustand() {
   Fuellen(VK10EntBox, {"kein VTK+11 GKs (2 Wa.fä., nur m. It11/F11)", "kein VTK+12 GKs (3 Wahlfächer)",
                        "ein VTK+11 GKs (2 Wahlfächer)", "zwei VTK+10 GKs (1 Wahlfach)"});
   Fuellen(AbwEFBox, {"nach 1. Hj. EF", "nach 2. Hj. EF"});
-  AbwEFBox.setVisible(false);
-  AbwEFLab.setVisible(false);
   Fuellen(PKEntBox, {"Projektkurs", "Pro.ku. + Wa.fa."});
   Fuellen(LitJNBox, {"Ku./Mu. bleibt", "vok.prak. GK"});
   Fuellen(VK12JNBox, {"ja", "nein"});
   Fuellen(AbwKMBox, {"keine Abw.", "nach Q1.2", "nach Q2.1"});
   Fuellen(AbwEtBox, {"keine Abw.", "nach Q1.2", "nach Q2.1"});
   Fuellen(AbwWa1Box, {"keine Abw.", "nach Q1.1", "nach Q1.2", "nach Q2.1"});
+  for (ui::ChoiceBox* box :
+       {&Schwerpunkt, &VK10EntBox, &AbwEFBox, &PKEntBox, &LitJNBox, &VK12JNBox, &AbwKMBox, &AbwEtBox, &AbwWa1Box}) {
+    box->setItemIndex(0);
+  }
+  AbwEFBox.setVisible(false);
+  AbwEFLab.setVisible(false);
+  AbwEFLab.setText("Abwahl 2. Wahlfa:");
   AbwKMLab.setText("Abwahl Kun./Mus./Lit.:");
   AbwEtLab.setText("Abwahl Rel./Phil.:");
   AbwWa1Lab.setText("Abwahl 1. Wahlf.:");
+
+  ErsatzfachBut.setText("Ersatzfach");
+  ErsatzfachPanel.setText("Ersatzfach für Sport:");
+  ErsatzfachPanel.setVisible(false);
+  for (ui::ChoiceBox* box : {&ErsatzFachStartBox, &ErsatzFachEndeBox}) {
+    box->clearItems();
+    for (int halbjahr = 1; halbjahr <= 6; ++halbjahr) {
+      box->addItem(HalbjahrName(halbjahr));
+    }
+  }
+  ErsatzfachLoeschen.setText("Ersatzfach löschen");
+  Button4.setText("Ersatzfach wählen");
+
+  const struct {
+    ui::Button* button;
+    const char* text;
+    const char* hint;
+  } knoepfe[] = {
+      {&Button2, "Fächer löschen", "Löscht alle bisher eingegebenen Fächer"},
+      {&Button1, "Abifächer löschen", "Löscht alle bisher eingegebenen Abiturfächer"},
+      {&AbiFaecherPruefen, "Laufbahn Prüfen", ""},
+      {&AufraeumenBut, "leere Abiturfächer verbergen", "Blendet nicht gewählte Abiturfächer aus"},
+      {&ScanBut, "Scan", "Scannt den Barcode der Wahlzettel mit einem Barcodescanner"},
+      {&Button3, "Öffnen", "Öffnet eine abgespeicherte Fächerkombination"},
+      {&Button5, "Speichern", "Speichert die aktuelle Fächerkombination ab"},
+      {&VorherigerSchuelerBut, "vorheriger Schüler", ""},
+      {&NaechsterSchuelerBut, "nächster Schüler", ""},
+      {&ImStufenVerzeichnisSuchenBut, "in Verzeichnis EF suchen", ""},
+      {&VeraltertBut, "OK", ""},
+      {&LeistungsKurseBut, "Leistungskurse", ""},
+      {&VertiefungsKurseBut, "Vertiefungskurse", ""},
+      {&ProjektkurseBut, "Projektkurse", ""},
+      {&VersetzungBut, "Versetzung ", ""},
+      {&ErlaubteDefiziteBut, "erlaubte Defizite", ""},
+      {&ZentralePruefungBut, "Zentrale Prüfung", ""},
+      {&AbiturfaecherBut, "Abiturfächer", ""},
+      {&SchwerpunktBut, "Schwerpunkt", ""},
+      {&StundenzahlBut, "Stundenzahlen", ""},
+      {&ZusatzkurseBut, "Zusatzkurs u. Q2", ""},
+      {&Button8, "Klausurwahl", ""},
+  };
+  for (const auto& knopf : knoepfe) {
+    knopf.button->setText(knopf.text);
+    knopf.button->setHint(knopf.hint);
+  }
+  ImStufenVerzeichnisSuchenBut.setVisible(false);
+  Label13.setText("Infos:");
+
+  VeraltertPanel.setVisible(false);
+  VeraltertText.setLines({"Das Programm ist nicht mehr aktuell. ", "Mit diesem Programm können Sie keine ",
+                          "Wahlzettel mehr ausdrucken.", "Laden Sie das aktuelle Programm von ",
+                          "der Homepage der Schule."});
 
   Panel1.setText("");
   AbwaehlbarLabel.setText("abwählbar");
@@ -255,273 +360,58 @@ void TForm1::Anfangszustand() {
   FaecherEdit.setVisible(false);
 }
 
-void TForm1::FormCreate() {
-  Laufbahn& l = m_programm.laufbahn();
-  Laufzeit& z = m_programm.laufzeit();
-
-  z.heute = m_programm.platform().today();
-  z.saison = SaisonBestimmen(z.Stufe, z.heute.monat);
-  z.Abgabetag = z.edition.AbgabeTag[z.Wahlphase() - 1];
-  z.Abgabedatum = z.edition.AbgabeDatum[z.Wahlphase() - 1];
-  z.Veraltet = IstVeraltet(z.edition.Programmjahr, z.heute) ? 1 : 0;
-  l.AbiNoteBerechnet = 0;
-
-  // The empty plan.
-  l = Laufbahn{};
-  Wa12.setVisible(false);
-  Wa13.setVisible(false);
-  VK10EntBox.setText("ein VTK+11 GKs (2 Wahlfächer)");
-  m_programm.abgeleitet().AbwEFMerker = 0;
-  WahlSpalteSetzen(FS1, FSListe);
-  WahlSpalteSetzen(FS2, FSListe);
-  WahlSpalteSetzen(NW1, NWListe);
-  WahlSpalteSetzen(NW2, NWListe);
-  for (RasterTyp raster : {FS1, FS2, NW1, NW2}) {
-    FachSetzen(raster, leer, "");
-  }
-  for (ui::Control* control : std::initializer_list<ui::Control*>{&Deu1, &Deu2, &Deu3, &AbiDeu}) {
-    control->setColor(farben::Orange);
-  }
-  WahlSpalteSetzen(Sp, ErsatzfachListe);
-  l.Fach[Sp] = Bi;
-  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},  {KM, &KMListe},
-                                                             {Wa1, &WaListe}, {Wa2, &WaListe}, {VK1, &VK1Liste},
-                                                             {PK, &PKListe},  {VK3, &VK3Liste}};
-  for (const auto& [raster, liste] : listen) {
-    WahlSpalteSetzen(raster, *liste);
-    FachSetzen(raster, leer, "");
-  }
-  m_programm.abgeleitet().AbiLeerVerborgen = 0;
-  for (ui::Control* control : std::initializer_list<ui::Control*>{&VK30, &WahlVK30, &VK33}) {
-    control->setVisible(false);
-  }
-  AbwKMBox.setEnabled(false);
-  AbwKMLab.setEnabled(false);
-  AbwEtBox.setEnabled(false);
-  AbwEtLab.setEnabled(false);
-  AbwWa1Box.setEnabled(true);
-  AbwWa1Lab.setEnabled(true);
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  for (ui::ChoiceBox* box : AbiBox) {
-    box->setItemIndex(0);
-  }
-  for (ui::ChoiceBox* box : {&VK10EntBox}) {
-    box->setItemIndex(2);
-  }
-  for (ui::ChoiceBox* box : {&AbwKMBox, &AbwEtBox, &AbwWa1Box, &PKEntBox, &LitJNBox, &VK12JNBox, &Schwerpunkt}) {
-    box->setItemIndex(0);
-  }
-  LitJNBox.setText("Ku./Mu. bleibt");
-  VK12JNBox.setText("nein");
-
-  const bool q22 = z.ZweitesHalbjahrQ2();
-  l.Schriftlich.fill(0);
-  for (RasterTyp raster : {FS1, FS2, De, Ma}) {
-    l.Schriftlich[raster] = q22 ? 0 : 1;
-  }
-  SchriftlichkeitSetzen();
-  z.Startaktion = 0;
-}
-
-void TForm1::PlanNeuBerechnen() {
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  SchriftlichkeitSetzen();
-}
-
-void TForm1::WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste) {
-  ui::ChoiceBox* box = WahlBox[raster];
-  if (box == nullptr) {
-    return;
-  }
-  box->clearItems();
-  for (std::string_view eintrag : liste) {
-    if (!eintrag.empty()) {
-      box->addItem(std::string(eintrag));
+void TForm1::HandlerBinden() {
+  for (int zeile = 0; zeile < 13; ++zeile) {
+    if (zeile == De || zeile == Ma) {
+      continue;  // German and mathematics have no click handler
     }
+    SchriftlBox[static_cast<std::size_t>(zeile)]->onClick([this, zeile] { SchriftlBoxChange(zeile); });
   }
-  box->setText(std::string(liste[0]));
-}
-
-void TForm1::Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung) {
-  switch (FachgruppeVon(fach)) {
-    case Fachgruppe::Sprache:
-      zelle.setColor(farben::Rot);
-      break;
-    case Fachgruppe::Naturwissenschaft:
-      zelle.setColor(farben::Limette);
-      break;
-    case Fachgruppe::Gesellschaft:
-      zelle.setColor(farben::Gelb);
-      break;
-    case Fachgruppe::Kunst:
-      zelle.setColor(farben::Fuchsia);
-      break;
-    case Fachgruppe::Vertiefung:
-      if (mitVertiefung) {
-        zelle.setColor(farben::Silber);
-      }
-      break;
-    case Fachgruppe::Leer:
-      zelle.setColor(farben::Silber);
-      break;
-    case Fachgruppe::Projekt:
-    case Fachgruppe::Keine:
-      break;
+  for (int position = 0; position < AbiPositionAnzahl; ++position) {
+    AbiBox[static_cast<std::size_t>(position)]->onChange([this, position] { AbiRolleChange(position); });
   }
-}
-
-void TForm1::FachSetzen(RasterTyp raster, FachTyp fach, const std::string& text) {
-  Laufbahn& l = m_programm.laufbahn();
-  l.Fach[raster] = fach;
-  const auto dreiZellen = [&text](ui::EditField& a, ui::EditField& b, ui::EditField& c) {
-    a.setText(text);
-    b.setText(text);
-    c.setText(text);
+  const std::pair<ui::ChoiceBox*, void (TForm1::*)()> boxen[] = {
+      {&WahlFS1, &TForm1::WahlFS1Change},
+      {&WahlFS2, &TForm1::WahlFS2Change},
+      {&WahlNW1, &TForm1::WahlNW1Change},
+      {&WahlNW2, &TForm1::WahlNW2Change},
+      {&WahlGW, &TForm1::WahlGWChange},
+      {&WahlEt, &TForm1::WahlEtChange},
+      {&WahlKM, &TForm1::WahlKMChange},
+      {&WahlWa1, &TForm1::WahlWa1Change},
+      {&WahlWa2, &TForm1::WahlWa2Change},
+      {&WahlVK10, &TForm1::WahlVK10Change},
+      {&WahlPK, &TForm1::WahlPKChange},
+      {&WahlVK30, &TForm1::WahlVK30Change},
+      {&WahlErsatzfach, &TForm1::WahlErsatzfachChange},
+      {&Schwerpunkt, &TForm1::SchwerpunktChange},
+      {&VK10EntBox, &TForm1::VK10EntBoxChange},
+      {&AbwEFBox, &TForm1::AbwEFBoxChange},
+      {&PKEntBox, &TForm1::PKEntBoxChange},
+      {&LitJNBox, &TForm1::LitJNBoxChange},
+      {&VK12JNBox, &TForm1::VK12JNBoxChange},
+      {&AbwKMBox, &TForm1::AbwahlKMChange},
+      {&AbwEtBox, &TForm1::AbwahlEtChange},
+      {&AbwWa1Box, &TForm1::AbwahlWa1Change},
   };
-  switch (raster) {
-    case FS1:
-      dreiZellen(FS11, FS12, FS13);
-      break;
-    case FS2:
-      dreiZellen(FS21, FS22, FS23);
-      break;
-    case NW1:
-      dreiZellen(NW11, NW12, NW13);
-      break;
-    case NW2:
-      dreiZellen(NW21, NW22, NW23);
-      break;
-    case GW:
-      dreiZellen(GW1, GW2, GW3);
-      break;
-    case Et:
-      dreiZellen(Et1, Et2, Et3);
-      break;
-    case KM:
-      dreiZellen(KM1, KM2, KM3);
-      if (l.LitWahl == 1) {
-        KM3.setText("Literatur");
-      } else if (l.LitWahl == 2) {
-        KM3.setText("vokalprakt. Kurs");
-      } else if (l.LitWahl == 3) {
-        KM3.setText("instrum. pr. Kurs");
-      }
-      break;
-    case Wa1:
-      Wa11.setText(text);
-      for (ui::Control* control : std::initializer_list<ui::Control*>{&Wa11, &Wa12, &Wa13, &AbiWa1}) {
-        Farbregel(*control, fach, false);
-      }
-      if (l.Q1Modell == 1 || l.Q1Modell == 2) {
-        Wa12.setText(text);
-        Wa13.setText(text);
-      }
-      break;
-    case Wa2:
-      Wa21.setText(text);
-      Farbregel(Wa21, fach, true);
-      break;
-    case VK1:
-      VK11.setText(text);
-      if (FachgruppeVon(fach) == Fachgruppe::Projekt) {
-        VK11.setColor(farben::Silber);
-      }
-      Farbregel(VK11, fach, true);
-      break;
-    case PK:
-      PK1.setText(text);
-      break;
-    case VK3:
-      VK33.setText(text);
-      break;
-    case De:
-    case Ma:
-    case Sp:
-      break;
+  for (const auto& [box, handler] : boxen) {
+    box->onChange([this, handler = handler] { (this->*handler)(); });
   }
-}
-
-void TForm1::OffenhaltungSetzen() {
-  const Laufbahn& l = m_programm.laufbahn();
-  ui::Label* labels[] = {&Offenhaltung1, &Offenhaltung2, &Offenhaltung3};
-  for (ui::Label* label : labels) {
-    label->setVisible(false);
-  }
-  const auto zeigen = [&labels](const char* a, const char* b, const char* c) {
-    labels[0]->setText(a);
-    labels[1]->setText(b);
-    labels[2]->setText(c);
-    for (ui::Label* label : labels) {
-      label->setVisible(true);
-    }
+  const std::pair<ui::Button*, void (TForm1::*)()> knoepfe[] = {
+      {&ErsatzfachBut, &TForm1::ErsatzfachButClick},
+      {&Button4, &TForm1::ErstzfachSetzenClick},
+      {&ErsatzfachLoeschen, &TForm1::ErsatzfachLoeschenClick},
+      {&Button2, &TForm1::FaecherLoeschenClick},
+      {&Button1, &TForm1::AbiFaecherLoeschenClick},
+      {&AufraeumenBut, &TForm1::AufraeumenButClick},
+      {&Button3, &TForm1::DateiLadenClick},
+      {&Button5, &TForm1::DateiSpeichernClick},
+      {&VeraltertBut, &TForm1::VeraltertButClick},
   };
-  const bool wahlfachQ = l.Q1Modell == 1 || l.Q1Modell == 2;
-  const auto bisInQ = [&l] { return (l.AbwahlWa1 == 1 || l.AbwahlWa1 == 2) ? "bis in JgSt Q1" : "bis in JgSt Q2"; };
-
-  // Whether the electives keep the other focus open: one set of subjects per focus.
-  const auto offen = [&l](auto haelt) {
-    return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && l.EFModell < 3) || (haelt(l.Fach[VK1]) && l.EFModell == 1);
-  };
-  const auto bisEndeEF = [&l](auto haelt) {
-    return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && (l.EFModell < 2 || (l.EFModell == 2 && l.AbwahlEF == 0))) ||
-           (haelt(l.Fach[VK1]) && l.EFModell == 1 && l.AbwahlEF == 0);
-  };
-  const auto sprache = [](FachTyp f) { return f == E5 || f == I0 || f == F7 || f == I9; };
-  const auto naturwiss = [](FachTyp f) { return f == Bi || f == Ch || f == Ph; };
-
-  if (l.SchwerpunktFS == 0 && offen(sprache)) {
-    zeigen("Offenhaltung fremd-", "sprachl. Schwerpunkt", "bis Ende JgSt EF.1");
-    if (bisEndeEF(sprache)) {
-      Offenhaltung3.setText("bis Ende JgSt EF");
-      if (sprache(l.Fach[Wa1]) && wahlfachQ && l.Schriftlich[Wa1] == 1) {
-        Offenhaltung3.setText(bisInQ());
-      }
-    }
+  for (const auto& [knopf, handler] : knoepfe) {
+    knopf->onClick([this, handler = handler] { (this->*handler)(); });
   }
-  if (l.SchwerpunktFS == 1 && offen(naturwiss)) {
-    zeigen("Offenhaltung natur-", "wiss. Schwerpunkt", "bis Ende JgSt EF.1");
-    if (bisEndeEF(naturwiss)) {
-      Offenhaltung3.setText("bis Ende JgSt EF");
-      if (naturwiss(l.Fach[Wa1]) && wahlfachQ) {
-        Offenhaltung3.setText(bisInQ());
-      }
-    }
-  }
-}
-
-void TForm1::FS11TestfuerAbEFEnt() {
-  Laufbahn& l = m_programm.laufbahn();
-  Laufzeit& z = m_programm.laufzeit();
-  if (l.EFModell != 2) {
-    return;
-  }
-  const bool neueSprache = IstNeueSprache(l.Fach[FS1]) || (l.SchwerpunktFS == 1 && IstNeueSprache(l.Fach[FS2])) ||
-                           IstNeueSprache(l.Fach[Wa1]) || IstNeueSprache(l.Fach[Wa2]);
-  std::uint8_t& merker = m_programm.abgeleitet().AbwEFMerker;
-  if (!neueSprache) {
-    Wa21.setWidth(z.Breite(VolleBreite));
-    AbwEFLab.setVisible(false);
-    AbwEFBox.setVisible(false);
-    l.AbwahlEF = 0;
-    AbwEFBox.setText("nach 2. Hj. EF");
-    merker = 0;
-    return;
-  }
-  if (merker == 1) {
-    Wa21.setWidth(z.Breite(VolleBreite));
-    l.AbwahlEF = 0;
-    AbwEFBox.setText("nach 2. Hj. EF");
-  } else {
-    Wa21.setWidth(z.Breite(HalbeBreite));
-    l.AbwahlEF = 1;
-    AbwEFBox.setText("nach 1. Hj. EF");
-  }
-  AbwEFLab.setVisible(true);
-  AbwEFBox.setVisible(true);
-  AbwEFLab.setText("Abwahl 2. Wahlfa:");
+  onActivate([this] { FormActivate(); });
 }
 
 void TForm1::ZusatzkurseSetzen() {

@@ -5,6 +5,8 @@
 #include "ui/Window.h"
 
 #include <array>
+#include <filesystem>
+#include <span>
 #include <string>
 
 namespace kelvaro {
@@ -13,16 +15,18 @@ class Programm;
 
 // The main window's logic (`TForm1`): the course grid with its choice boxes, stage cells,
 // Abitur and written boxes, the model and deselection boxes, the course-count and hour
-// displays, and the operations that keep them in step with the plan.
+// displays, the file buttons, and the operations that keep them in step with the plan.
+// The handlers are split over several source files by topic: subject choice, focus and
+// replacement subject, models, Abitur roles, clearing, start-up, showing and files.
 class TForm1 : public ui::Window {
  public:
   explicit TForm1(Programm& programm);
 
-  // Start-up: today's season, the empty plan, the filled grid and every recomputation.
-  void FormCreate();
-  // Recomputes additional courses, hours, course counts and written courses of the plan
-  // as it stands (after a plan was read from outside the window).
-  void PlanNeuBerechnen();
+  // Design widths of the stage cells: a whole stage, a course that ends after the first
+  // half-year, and one half of the split sport cell. Scaled by `Skalierung` when set.
+  static constexpr int VolleBreite = 145;
+  static constexpr int HalbeBreite = 81;
+  static constexpr int SportHalbeBreite = 70;
 
   // Grid rows: choice box, the EF/Q1/Q2 cells, Abitur box, written box.
   ui::ChoiceBox WahlFS1{"WahlFS1"}, WahlFS2{"WahlFS2"}, WahlNW1{"WahlNW1"}, WahlNW2{"WahlNW2"};
@@ -57,19 +61,31 @@ class TForm1 : public ui::Window {
   ui::CheckBox Wa1BoxSchriftl{"Wa1BoxSchriftl"}, Wa2BoxSchriftl{"Wa2BoxSchriftl"};
   ui::CheckBox Wa3BoxSchriftl{"Wa3BoxSchriftl"};
 
-  // Row captions that change with the models.
-  ui::Label Wa20{"Wa20"}, VK10{"VK10"}, PK0{"PK0"}, VK30{"VK30"};
+  // Row captions that change with the focus and the models.
+  ui::Label FS20{"FS20"}, NW20{"NW20"}, Wa20{"Wa20"}, VK10{"VK10"}, PK0{"PK0"}, VK30{"VK30"};
 
   // Keeping-open note and the EF drop box.
   ui::Label Offenhaltung1{"Offenhaltung1"}, Offenhaltung2{"Offenhaltung2"}, Offenhaltung3{"Offenhaltung3"};
   ui::Label AbwEFLab{"AbwEFLab"};
   ui::ChoiceBox AbwEFBox{"AbwEFBox"};
 
-  // Focus, models and deselections below the grid.
+  // Focus, models and deselections.
   ui::ChoiceBox Schwerpunkt{"Schwerpunkt"};
   ui::ChoiceBox VK10EntBox{"VK10EntBox"}, PKEntBox{"PKEntBox"}, LitJNBox{"LitJNBox"}, VK12JNBox{"VK12JNBox"};
   ui::ChoiceBox AbwKMBox{"AbwKMBox"}, AbwEtBox{"AbwEtBox"}, AbwWa1Box{"AbwWa1Box"};
   ui::Label AbwKMLab{"AbwKMLab"}, AbwEtLab{"AbwEtLab"}, AbwWa1Lab{"AbwWa1Lab"};
+
+  // Replacement subject for sport.
+  ui::Button ErsatzfachBut{"ErsatzfachBut"};
+  ui::Panel ErsatzfachPanel{"ErsatzfachPanel"};
+  ui::ChoiceBox ErsatzFachStartBox{"ErsatzFachStartBox"}, ErsatzFachEndeBox{"ErsatzFachEndeBox"};
+  ui::Button ErsatzfachLoeschen{"ErsatzfachLoeschen"}, Button4{"Button4"};
+
+  // Action and file buttons, teacher navigation.
+  ui::Button Button2{"Button2"}, Button1{"Button1"}, AbiFaecherPruefen{"AbiFaecherPruefen"};
+  ui::Button AufraeumenBut{"AufraeumenBut"}, ScanBut{"ScanBut"}, Button3{"Button3"}, Button5{"Button5"};
+  ui::Button VorherigerSchuelerBut{"VorherigerSchuelerBut"}, NaechsterSchuelerBut{"NaechsterSchuelerBut"};
+  ui::Button ImStufenVerzeichnisSuchenBut{"ImStufenVerzeichnisSuchenBut"};
 
   // Counts and hours.
   ui::Label KurszahlEFLab{"KurszahlEFLab"}, KurszahlQ1Lab{"KurszahlQ1Lab"}, KurszahlQ2Lab{"KurszahlQ2Lab"};
@@ -85,6 +101,24 @@ class TForm1 : public ui::Window {
   // Diagnostic fields that nothing reads; kept hidden.
   ui::EditField TestEdit{"TestEdit", true}, FaecherEdit{"FaecherEdit", true};
 
+  // Date, season and edition labels.
+  ui::Label DatumLab{"DatumLab"}, StufenLabel{"StufenLabel"}, VersionsLab{"VersionsLab"};
+  ui::Label LehrerVersionsLab{"LehrerVersionsLab"};
+
+  // The out-of-date notice.
+  ui::Panel VeraltertPanel{"VeraltertPanel"};
+  ui::MultiLineText VeraltertText{"VeraltertText"};
+  ui::Button VeraltertBut{"VeraltertBut"};
+
+  // The info buttons; the info window opens from them.
+  ui::Panel InfoPanel{"InfoPanel"};
+  ui::Label Label13{"Label13"};
+  ui::Button LeistungsKurseBut{"LeistungsKurseBut"}, VertiefungsKurseBut{"VertiefungsKurseBut"};
+  ui::Button ProjektkurseBut{"ProjektkurseBut"}, VersetzungBut{"VersetzungBut"};
+  ui::Button ErlaubteDefiziteBut{"ErlaubteDefiziteBut"}, ZentralePruefungBut{"ZentralePruefungBut"};
+  ui::Button AbiturfaecherBut{"AbiturfaecherBut"}, SchwerpunktBut{"SchwerpunktBut"};
+  ui::Button StundenzahlBut{"StundenzahlBut"}, ZusatzkurseBut{"ZusatzkurseBut"}, Button8{"Button8"};
+
   // The written box of each row FS1..VK1 (index as in `Schriftlich`).
   std::array<ui::CheckBox*, 13> SchriftlBox{};
   // The Abitur box of each position of `AbiWahl`.
@@ -92,31 +126,101 @@ class TForm1 : public ui::Window {
   // The choice box of each grid row; nullptr for De and Ma.
   std::array<ui::ChoiceBox*, RasterAnzahl> WahlBox{};
 
-  // Fills a row's choice box from a list and shows the list's first entry.
-  void WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste);
-  // Stores a subject in a row and writes its text into the row's cells.
-  void FachSetzen(RasterTyp raster, FachTyp fach, const std::string& text);
+  // Start-up and activation.
+  void FormCreate();
+  void FormActivate();
+  void VeraltertButClick();
 
+  // Subject choice and grid filling.
+  void WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste);
+  void FachSetzen(RasterTyp raster, FachTyp fach, const std::string& text);
+  void WahlFS1Change();
+  void WahlFS2Change();
+  void WahlNW1Change();
+  void WahlNW2Change();
+  void WahlGWChange();
+  void WahlEtChange();
+  void WahlKMChange();
+  void WahlWa1Change();
+  void WahlWa2Change();
+  void WahlVK10Change();
+  void WahlPKChange();
+  void WahlVK30Change();
   void OffenhaltungSetzen();
   void FS11TestfuerAbEFEnt();
+
+  // Focus and replacement subject.
+  void SchwerpunktChange();
+  void SchwerpunktSetzen();
+  void ErsatzfachButClick();
+  void WahlErsatzfachChange();
+  void ErstzfachSetzenClick();
+  void ErsatzfachLoeschenClick();
+  void ErsatzfachDarstellen();
+
+  // Models and deselections.
+  void VK10EntBoxChange();
+  void AbwEFBoxChange();
+  void PKEntBoxChange();
+  void VK12JNBoxChange();
+  void LitJNBoxChange();
+  void AbwahlKMChange();
+  void AbwahlEtChange();
+  void AbwahlWa1Change();
+
+  // Abitur roles; the written boxes' click handlers are bound in the constructor.
+  void AbiRolleChange(int position);
+
+  // Clearing and tidying.
+  void FaecherLoeschenClick();
+  void AbiFaecherLoeschenClick();
+  void AufraeumenButClick();
+
+  // Counts, hours and written courses.
   void ZusatzkurseSetzen();
   void KurszahlSetzen();
   void StundenzahlBerechnen();
   void SchriftlichkeitSetzen();
-
   // Sets a written box from code and keeps the row's flag equal to it, also when the box
   // already showed that state.
   void SchriftlBoxSetzen(int zeile, bool checked);
   // Sets a written box to the row's flag.
   void SchriftlBoxZeigtFlag(int zeile);
 
+  // Showing a plan and the plan file.
+  void LaufbahnDarstellen();
+  void SchriftlichVorgaben();
+  // Writes the plan to a file; false (with a message shown) when it failed.
+  bool DateiSpeichern(const std::filesystem::path& pfad);
+  // Reads the plan from `Dateipfad` and shows it; false (with a message shown, the plan
+  // unchanged) when the file cannot be read or holds values the program does not know.
+  bool SchuelerLaden();
+  void DateiLadenClick();
+  void DateiSpeichernClick();
+
   Programm& programm() { return m_programm; }
+
+  // One text of a choice box and the subject it stands for.
+  struct Zuordnung {
+    const char* text;
+    FachTyp fach;
+  };
 
  private:
   void ControlsRegistrieren();
   void Anfangszustand();
+  void HandlerBinden();
   void SchriftlBoxChange(int zeile);
   void Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung);
+  // Steps shared by the choice handlers: select item 0 when nothing is selected, then
+  // store the subject whose text the box shows (nothing when no text matches).
+  void FachAusBox(RasterTyp raster, ui::ChoiceBox& box, std::span<const Zuordnung> zuordnung);
+  // After a subject change of an elective row: a language there is written.
+  void WahlfachSpracheSchriftlich(RasterTyp raster);
+  void ZeileLeeren(RasterTyp raster, const TextfeldTyp& liste);
+  void AbwahlAusBox(ui::ChoiceBox& box, std::uint8_t& abwahl, bool nachQ11Erlaubt);
+  void WahlfachWeiterfuehren();
+
   Programm& m_programm;
 };
 

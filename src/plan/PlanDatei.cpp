@@ -203,6 +203,49 @@ PlanLadeErgebnis PlanDateiLesen(const std::filesystem::path& pfad, Laufbahn& lau
   return ergebnis;
 }
 
+std::optional<std::string> UnbekannterPlanwert(const Laufbahn& l) {
+  for (int row = 0; row < RasterAnzahl; ++row) {
+    const int code = l.Fach[static_cast<std::size_t>(row)];
+    if (!FachBekannt(code)) {
+      return "unbekanntes Fach " + std::to_string(code) + " in der Zeile " + std::string(RasterName(row));
+    }
+  }
+  if (!FachBekannt(l.AlternativPK)) {
+    return "unbekannter alternativer Projektkurs " + std::to_string(l.AlternativPK);
+  }
+  for (int position = 0; position < AbiPositionAnzahl; ++position) {
+    const int rolle = l.AbiWahl[static_cast<std::size_t>(position)];
+    if (rolle < 0 || rolle >= AbiRollenAnzahl) {
+      return "unbekannte Abiturrolle " + std::to_string(rolle) + " in der Zeile " +
+             std::string(RasterName(AbiPositionRaster(position)));
+    }
+  }
+  struct Bereich {
+    const char* name;
+    int wert;
+    std::initializer_list<int> erlaubt;
+  };
+  const Bereich bereiche[] = {
+      {"SchwerpunktFS", l.SchwerpunktFS, {0, 1}},
+      {"LitWahl", l.LitWahl, {0, 1, 2, 3}},
+      {"VKQ22", l.VKQ22, {0, 1}},
+      {"AbwahlEF", l.AbwahlEF, {0, 1}},
+      {"ErsatzfachAktiv", l.ErsatzfachAktiv, {0, 1}},
+      {"ZweiteFSSek1", l.ZweiteFSSek1, {0, 1, 2, 3}},
+      {"AbwahlWa1", l.AbwahlWa1, {0, 1, 2, 3}},
+      {"AbwahlEt", l.AbwahlEt, {0, 2, 3}},
+      {"AbwahlKM", l.AbwahlKM, {0, 2, 3}},
+      {"Q1Modell", l.Q1Modell, {0, 1, 2}},
+      {"EFModell", l.EFModell, {0, 1, 2, 3}},
+  };
+  for (const Bereich& bereich : bereiche) {
+    if (std::find(bereich.erlaubt.begin(), bereich.erlaubt.end(), bereich.wert) == bereich.erlaubt.end()) {
+      return "unbekannter Wert " + std::to_string(bereich.wert) + " für " + bereich.name;
+    }
+  }
+  return std::nullopt;
+}
+
 void LadekorrekturenAnwenden(Laufbahn& l) {
   if (l.ErsatzfachVon < 1 || l.ErsatzfachVon > 6) {
     l.ErsatzfachVon = 1;

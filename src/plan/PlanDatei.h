@@ -29,6 +29,11 @@ struct PlanLadeErgebnis {
 // On a failure the records read so far stay in force.
 PlanLadeErgebnis PlanDateiLesen(const std::filesystem::path& pfad, Laufbahn& laufbahn);
 
+// Describes the first value of a plan that the program cannot show: a subject code
+// outside the catalogue, an Abitur role outside 0..4, or a focus, model, option or
+// deselection outside its range. Nothing when every value is known.
+std::optional<std::string> UnbekannterPlanwert(const Laufbahn& laufbahn);
+
 // The corrections applied after reading: replaced semesters outside 1..6 get their
 // defaults, and the older code I1 becomes I0 in the language and elective rows.
 void LadekorrekturenAnwenden(Laufbahn& laufbahn);

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include <cmath>
+
 namespace kelvaro::ui {
 
 void Window::notify() {
@@ -43,6 +45,33 @@ void Window::deactivate() {
   if (m_active) {
     m_active = false;
     notify();
+  }
+}
+
+void Window::setClientSize(int width, int height) {
+  if (m_clientWidth != width || m_clientHeight != height) {
+    m_clientWidth = width;
+    m_clientHeight = height;
+    notify();
+  }
+}
+
+void Window::setFrame(int extraWidth, int extraHeight) {
+  if (m_frameWidth != extraWidth || m_frameHeight != extraHeight) {
+    m_frameWidth = extraWidth;
+    m_frameHeight = extraHeight;
+    notify();
+  }
+}
+
+void Window::scaleControls(double factor) {
+  const auto scaled = [factor](int value) { return static_cast<int>(std::nearbyint(value * factor)); };
+  for (Control* control : m_controls) {
+    control->setGeometry(scaled(control->left()), scaled(control->top()), scaled(control->width()),
+                         scaled(control->height()));
+    if (control->fontSize() > 0) {
+      control->setFontSize(scaled(control->fontSize()));
+    }
   }
 }
 

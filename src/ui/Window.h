@@ -33,6 +33,18 @@ class Window {
   void deactivate();
   void onActivate(Handler handler) { m_onActivate = std::move(handler); }
 
+  // Outer size and client area in pixels; the frame is the difference.
+  int width() const { return m_clientWidth + m_frameWidth; }
+  int height() const { return m_clientHeight + m_frameHeight; }
+  int clientWidth() const { return m_clientWidth; }
+  int clientHeight() const { return m_clientHeight; }
+  void setClientSize(int width, int height);
+  void setFrame(int extraWidth, int extraHeight);
+  // Resizes the window, keeping its frame.
+  void setSize(int width, int height) { setClientSize(width - m_frameWidth, height - m_frameHeight); }
+  // Scales position, size and font of every control, halves rounded to even.
+  void scaleControls(double factor);
+
   const std::vector<Control*>& controls() const { return m_controls; }
   Control* find(const std::string& name) const;
 
@@ -48,6 +60,10 @@ class Window {
   std::string m_caption;
   bool m_visible = false;
   bool m_active = false;
+  int m_clientWidth = 0;
+  int m_clientHeight = 0;
+  int m_frameWidth = 0;
+  int m_frameHeight = 0;
   Handler m_onActivate;
   std::vector<Control*> m_controls;
   class WindowObserver* m_observer = nullptr;
