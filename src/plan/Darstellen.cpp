@@ -298,13 +298,19 @@ void TForm1::DateiLadenClick() {
   if (!pfad) {
     return;
   }
+  const std::filesystem::path alterPfad = z.Dateipfad;
+  const std::string alterName = z.Dateiname;
   z.Dateipfad = *pfad;
   std::string name = pfad->filename().string();
   if (const auto trenner = name.rfind('\\'); trenner != std::string::npos) {
     name.erase(0, trenner + 1);
   }
   z.Dateiname = name;
-  SchuelerLaden();
+  if (!SchuelerLaden()) {
+    // The plan on screen is still the old one, and so is its file.
+    z.Dateipfad = alterPfad;
+    z.Dateiname = alterName;
+  }
 }
 
 void TForm1::DateiSpeichernClick() {

@@ -225,19 +225,16 @@ std::optional<std::string> UnbekannterPlanwert(const Laufbahn& l) {
     int wert;
     std::initializer_list<int> erlaubt;
   };
+  // Models, options and deselections pick texts and table rows; plain flags (focus, Q2.2
+  // deep-dive course, replacement active, languages before the upper school) are read as
+  // they stand and compared with 1 wherever they are used.
   const Bereich bereiche[] = {
-      {"SchwerpunktFS", l.SchwerpunktFS, {0, 1}},
-      {"LitWahl", l.LitWahl, {0, 1, 2, 3}},
-      {"VKQ22", l.VKQ22, {0, 1}},
-      {"AbwahlEF", l.AbwahlEF, {0, 1}},
-      {"ErsatzfachAktiv", l.ErsatzfachAktiv, {0, 1}},
-      {"ZweiteFSSek1", l.ZweiteFSSek1, {0, 1, 2, 3}},
-      {"AbwahlWa1", l.AbwahlWa1, {0, 1, 2, 3}},
-      {"AbwahlEt", l.AbwahlEt, {0, 2, 3}},
-      {"AbwahlKM", l.AbwahlKM, {0, 2, 3}},
-      {"Q1Modell", l.Q1Modell, {0, 1, 2}},
+      {"LitWahl", l.LitWahl, {0, 1, 2, 3}},   {"AbwahlEF", l.AbwahlEF, {0, 1}},
+      {"AbwahlWa1", l.AbwahlWa1, {0, 1, 2, 3}}, {"AbwahlEt", l.AbwahlEt, {0, 2, 3}},
+      {"AbwahlKM", l.AbwahlKM, {0, 2, 3}},      {"Q1Modell", l.Q1Modell, {0, 1, 2}},
       {"EFModell", l.EFModell, {0, 1, 2, 3}},
   };
+
   for (const Bereich& bereich : bereiche) {
     if (std::find(bereich.erlaubt.begin(), bereich.erlaubt.end(), bereich.wert) == bereich.erlaubt.end()) {
       return "unbekannter Wert " + std::to_string(bereich.wert) + " für " + bereich.name;

@@ -30,8 +30,8 @@ struct PlanLadeErgebnis {
 PlanLadeErgebnis PlanDateiLesen(const std::filesystem::path& pfad, Laufbahn& laufbahn);
 
 // Describes the first value of a plan that the program cannot show: a subject code
-// outside the catalogue, an Abitur role outside 0..4, or a focus, model, option or
-// deselection outside its range. Nothing when every value is known.
+// outside the catalogue, an Abitur role outside 0..4, or a model, option or deselection
+// outside its range. Nothing when every value is known.
 std::optional<std::string> UnbekannterPlanwert(const Laufbahn& laufbahn);
 
 // The corrections applied after reading: replaced semesters outside 1..6 get their

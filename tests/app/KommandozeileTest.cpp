@@ -138,7 +138,7 @@ TEST_F(Kommandozeile, ARecordWithUnknownValuesIsRefused) {
       {"unknownEFModel", 71, 4, "EFModell"},
       {"unknownQModel", 70, 3, "Q1Modell"},
       {"ethicsDroppedAfterQ11", 68, 1, "AbwahlEt"},
-      {"unknownFocus", 60, 2, "SchwerpunktFS"},
+      {"unknownArtsOption", 62, 4, "LitWahl"},
   };
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.name);

@@ -624,6 +624,7 @@ TEST_F(Darstellen, APlanWithUnknownValuesIsRefusedAndThePlanOnScreenStays) {
     Sitzung s(Dezember);
     s.f.WahlNW1.userChoose("Physik");
     s.f.AbiNW1.userChoose("LK A");
+    s.programm.laufzeit().Dateiname = "vorher.abi";
     const auto vorher = PlanAlsJson(s.programm);
 
     Laufbahn plan;
@@ -636,6 +637,7 @@ TEST_F(Darstellen, APlanWithUnknownValuesIsRefusedAndThePlanOnScreenStays) {
     ASSERT_EQ(s.dialogs.messages().size(), 1U);
     EXPECT_NE(s.dialogs.messages()[0].find(pfad.string()), std::string::npos) << s.dialogs.messages()[0];
     EXPECT_EQ(nlohmann::ordered_json::diff(vorher, PlanAlsJson(s.programm)), nlohmann::ordered_json::array());
+    EXPECT_EQ(s.programm.laufzeit().Dateiname, "vorher.abi");  // the plan on screen keeps its file
   }
 }
 
