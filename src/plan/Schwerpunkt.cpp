@@ -133,6 +133,8 @@ void TForm1::ErstzfachSetzenClick() {
 void TForm1::ErsatzfachLoeschenClick() {
   m_programm.laufbahn().ErsatzfachAktiv = 0;
   ErsatzfachDarstellen();
+  // Sport is back in every semester: hours and counts must not keep the replacement's.
+  StundenzahlBerechnen();
   ErsatzfachPanel.setVisible(false);
 }
 

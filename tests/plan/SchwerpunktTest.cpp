@@ -426,6 +426,14 @@ TEST_F(ErsatzfachSport, SportReplacedByNothingLowersCountsAndHours) {
   EXPECT_EQ(f.StundenzahlLabelEF.text(), "25 Stunden (60´)");
   EXPECT_EQ(f.StundenzahlLabelQ1.text(), "24 / 23 Stunden (60´)");
   EXPECT_EQ(f.KurszahlQ1Lab.text(), "2 LKs + 6 GKs + 1 PK");
+
+  // Deleting the replacement gives sport back: hours and counts follow at once, so the
+  // check report never reads the hours of a replacement that no longer exists.
+  f.ErsatzfachBut.userClick();
+  f.ErsatzfachLoeschen.userClick();
+  EXPECT_EQ(f.StundenzahlLabelQ1.text(), "26 / 25 Stunden (60´)");
+  EXPECT_EQ(f.KurszahlQ1Lab.text(), "2 LKs + 7 GKs + 1 PK");
+  EXPECT_EQ(s.programm.abgeleitet().stunden.StundenDiffQ, -1);
 }
 
 TEST_F(ErsatzfachSport, SportWrittenBoxOpensOnlyInAReplacedSemester) {
