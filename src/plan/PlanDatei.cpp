@@ -229,7 +229,7 @@ std::optional<std::string> UnbekannterPlanwert(const Laufbahn& l) {
   // deep-dive course, replacement active, languages before the upper school) are read as
   // they stand and compared with 1 wherever they are used.
   const Bereich bereiche[] = {
-      {"LitWahl", l.LitWahl, {0, 1, 2, 3}},   {"AbwahlEF", l.AbwahlEF, {0, 1}},
+      {"LitWahl", l.LitWahl, {0, 1, 2, 3}},     {"AbwahlEF", l.AbwahlEF, {0, 1}},
       {"AbwahlWa1", l.AbwahlWa1, {0, 1, 2, 3}}, {"AbwahlEt", l.AbwahlEt, {0, 2, 3}},
       {"AbwahlKM", l.AbwahlKM, {0, 2, 3}},      {"Q1Modell", l.Q1Modell, {0, 1, 2}},
       {"EFModell", l.EFModell, {0, 1, 2, 3}},
