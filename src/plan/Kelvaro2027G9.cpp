@@ -32,6 +32,7 @@ TForm1::TForm1(Programm& programm) : ui::Window("TForm1"), m_programm(programm) 
   WahlBox = {&WahlFS1, &WahlFS2, &WahlNW1, &WahlNW2, nullptr,   nullptr, &WahlErsatzfach, &WahlGW,
              &WahlEt,  &WahlKM,  &WahlWa1, &WahlWa2, &WahlVK10, &WahlPK, &WahlVK30};
   ControlsRegistrieren();
+  Gestaltung();
   Anfangszustand();
   HandlerBinden();
 }
@@ -193,6 +194,15 @@ void TForm1::ControlsRegistrieren() {
                                                                   &Button8}) {
     add(*control);
   }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &FS10,       &NW10,     &Deu0,     &Ma0,       &Sp0,           &GW0,          &Et0,         &KM0,
+           &Wa10,       &KopfEF,   &KopfQ1,   &KopfQ2,    &KopfAbitur,    &KopfKlausur,  &KurszahlLab, &StundenzahlLab,
+           &VK10EntLab, &PKEntLab, &LitJNLab, &VK12JNLab, &ErsatzfachLab, &ErsatzVonLab, &ErsatzBisLab}) {
+    add(*control);
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&ErsatzfachLab, &ErsatzVonLab, &ErsatzBisLab}) {
+    control->setParent(&ErsatzfachPanel);
+  }
   for (ui::Control* control : std::initializer_list<ui::Control*>{&WahlErsatzfach, &ErsatzFachStartBox,
                                                                   &ErsatzFachEndeBox, &ErsatzfachLoeschen, &Button4}) {
     control->setParent(&ErsatzfachPanel);
@@ -277,7 +287,7 @@ void TForm1::Anfangszustand() {
   VK30.setText(std::string(RasterBeschriftung(VK3)));
 
   for (ui::Label* label : {&Offenhaltung1, &Offenhaltung2, &Offenhaltung3}) {
-    label->setFontSize(11);
+    label->setFontSize(13);
     label->setVisible(false);
   }
 
@@ -350,6 +360,8 @@ void TForm1::Anfangszustand() {
   Label13.setText("Infos:");
 
   VeraltertPanel.setVisible(false);
+  VeraltertPanel.setColor(Farbe{255, 255, 225});
+  VeraltertText.setColor(farben::Weiss);
   VeraltertText.setLines({"Das Programm ist nicht mehr aktuell. ", "Mit diesem Programm können Sie keine ",
                           "Wahlzettel mehr ausdrucken.", "Laden Sie das aktuelle Programm von ",
                           "der Homepage der Schule."});

@@ -63,6 +63,14 @@ class TForm1 : public ui::Window {
 
   // Row captions that change with the focus and the models.
   ui::Label FS20{"FS20"}, NW20{"NW20"}, Wa20{"Wa20"}, VK10{"VK10"}, PK0{"PK0"}, VK30{"VK30"};
+  // Fixed captions: the other rows, the column headings, the boxes below the grid.
+  ui::Label FS10{"FS10"}, NW10{"NW10"}, Deu0{"Deu0"}, Ma0{"Ma0"}, Sp0{"Sp0"}, GW0{"GW0"}, Et0{"Et0"};
+  ui::Label KM0{"KM0"}, Wa10{"Wa10"};
+  ui::Label KopfEF{"KopfEF"}, KopfQ1{"KopfQ1"}, KopfQ2{"KopfQ2"}, KopfAbitur{"KopfAbitur"};
+  ui::Label KopfKlausur{"KopfKlausur"};
+  ui::Label KurszahlLab{"KurszahlLab"}, StundenzahlLab{"StundenzahlLab"};
+  ui::Label VK10EntLab{"VK10EntLab"}, PKEntLab{"PKEntLab"}, LitJNLab{"LitJNLab"}, VK12JNLab{"VK12JNLab"};
+  ui::Label ErsatzfachLab{"ErsatzfachLab"}, ErsatzVonLab{"ErsatzVonLab"}, ErsatzBisLab{"ErsatzBisLab"};
 
   // Keeping-open note and the EF drop box.
   ui::Label Offenhaltung1{"Offenhaltung1"}, Offenhaltung2{"Offenhaltung2"}, Offenhaltung3{"Offenhaltung3"};
@@ -208,6 +216,8 @@ class TForm1 : public ui::Window {
 
  private:
   void ControlsRegistrieren();
+  // Design positions and fonts for a client area of 1276 x 756 on a 1280 x 800 screen.
+  void Gestaltung();
   void Anfangszustand();
   void HandlerBinden();
   void SchriftlBoxChange(int zeile);

@@ -1,6 +1,10 @@
 #include "plan/Programm.h"
 
+#include "evaluation/LaufbahnMeldung2027G9.h"
+#include "grades/Notenberechnung2027G9.h"
+#include "info/Infos2027G9.h"
 #include "plan/Kelvaro2027G9.h"
+#include "sheet/Auswahl2027G9.h"
 
 namespace kelvaro {
 
@@ -11,6 +15,10 @@ Programm::Programm(const ui::Platform& platform, ui::Dialogs& dialogs, Edition e
   m_laufzeit.Stufenverzeichnis = platform.workingDirectory();
   m_form1 = std::make_unique<TForm1>(*this);
   m_form1->FormCreate();
+  m_form2 = std::make_unique<TForm2>(*this);
+  m_form3 = std::make_unique<TForm3>(*this);
+  m_form4 = std::make_unique<TForm4>(*this);
+  m_form5 = std::make_unique<TForm5>(*this);
 }
 
 Programm::~Programm() = default;

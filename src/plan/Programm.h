@@ -13,6 +13,10 @@
 namespace kelvaro {
 
 class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
 
 // Values that follow from the plan, recomputed eagerly after every change.
 struct Abgeleitet {
@@ -23,7 +27,8 @@ struct Abgeleitet {
   Stundenbilanz stunden;
 };
 
-// The whole program: one plan, its derived values, the run-time state and the windows.
+// The whole program: one plan, its derived values, the run-time state and the five
+// windows, created in a fixed order (the main window's start-up runs before the others exist).
 // Nothing is global, so a test builds a fresh program with a fixed date and screen.
 class Programm {
  public:
@@ -42,6 +47,10 @@ class Programm {
   ui::Dialogs& dialogs() { return m_dialogs; }
 
   TForm1& hauptfenster() { return *m_form1; }
+  TForm2& meldungsfenster() { return *m_form2; }
+  TForm3& infofenster() { return *m_form3; }
+  TForm4& notenfenster() { return *m_form4; }
+  TForm5& auswahlfenster() { return *m_form5; }
 
  private:
   const ui::Platform& m_platform;
@@ -50,6 +59,10 @@ class Programm {
   Abgeleitet m_abgeleitet;
   Laufzeit m_laufzeit;
   std::unique_ptr<TForm1> m_form1;
+  std::unique_ptr<TForm2> m_form2;
+  std::unique_ptr<TForm3> m_form3;
+  std::unique_ptr<TForm4> m_form4;
+  std::unique_ptr<TForm5> m_form5;
 };
 
 }  // namespace kelvaro

@@ -1,17 +1,20 @@
 #include "qt/Desktop.h"
 
+#include "evaluation/LaufbahnMeldung2027G9.h"
+#include "grades/Notenberechnung2027G9.h"
+#include "info/Infos2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
-#include "qt/Binder.h"
+#include "qt/Fenster.h"
 #include "qt/QtDialogs.h"
+#include "sheet/Auswahl2027G9.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
-#include <QFormLayout>
-#include <QLabel>
-#include <QMainWindow>
+#include <QFont>
 #include <QScreen>
-#include <QScrollArea>
+
+#include <memory>
 
 namespace kelvaro::qt {
 
@@ -25,37 +28,35 @@ ui::Bildschirm Bildschirmgroesse() {
   return {screen->size().width(), screen->size().height()};
 }
 
-// A plain list of the main window's controls, one "name: widget" row each, until the
-// real main window is laid out.
-QWidget* Steuerelementliste(Binder& binder, ui::Window& fenster) {
-  auto* inhalt = new QWidget;
-  auto* liste = new QFormLayout(inhalt);
-  for (ui::Control* control : fenster.controls()) {
-    QWidget* widget = binder.bind(*control, inhalt);
-    liste->addRow(QString::fromStdString(control->name() + ":"), widget);
-  }
-  return inhalt;
+}  // namespace
+
+void SchriftenEinrichten() {
+  // Tahoma is the font the windows were designed with; Liberation Sans has close metrics.
+  QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-}  // namespace
+Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(platform, m_dialogs) {
+  const double skalierung = m_programm.laufzeit().Skalierung;
+  m_hauptfenster = std::make_unique<Hauptfenster>(m_programm.hauptfenster(), skalierung);
+  m_dialogs.setParent(m_hauptfenster.get());
+  ui::Window* weitere[] = {&m_programm.meldungsfenster(), &m_programm.infofenster(), &m_programm.notenfenster(),
+                           &m_programm.auswahlfenster()};
+  for (ui::Window* fenster : weitere) {
+    m_fenster.push_back(std::make_unique<Fenster>(*fenster, static_cast<int>(21 * skalierung)));
+  }
+}
+
+Desktop::~Desktop() = default;
 
 int DesktopStarten(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvaro"));
-
+  SchriftenEinrichten();
   const ui::SystemClockPlatform platform(Bildschirmgroesse());
-  QMainWindow hauptfenster;
-  QtDialogs dialogs(&hauptfenster);
-  Programm programm(platform, dialogs);
-  // Declared after the program, so that it lets go of the controls before they go away.
-  Binder binder(Binder::Placement::Layout);
-
-  hauptfenster.setWindowTitle(QStringLiteral("Kelvaro"));
-  auto* rollbereich = new QScrollArea;
-  rollbereich->setWidgetResizable(true);
-  rollbereich->setWidget(Steuerelementliste(binder, programm.hauptfenster()));
-  hauptfenster.setCentralWidget(rollbereich);
-  hauptfenster.showMaximized();
+  Desktop desktop(platform);
+  QApplication::setWindowIcon(desktop.hauptfenster().windowIcon());
+  desktop.hauptfenster().showMaximized();
   return QApplication::exec();
 }
 

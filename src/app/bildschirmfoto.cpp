@@ -1,0 +1,43 @@
+// Renders the main window as it opens on a screen of the given size into a PNG file, for
+// the documentation and for looking at the window without a display.
+//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT]
+
+#include "plan/Kelvaro2027G9.h"
+#include "qt/Desktop.h"
+#include "ui/Platform.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::cerr << "Aufruf: kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT]\n";
+    return 2;
+  }
+  QApplication app(argc, argv);
+  kelvaro::qt::SchriftenEinrichten();
+  const int breite = std::stoi(argv[1]);
+  const int hoehe = std::stoi(argv[2]);
+  kelvaro::ui::Datum heute{2026, 2, 10};
+  if (argc > 4) {
+    const std::string datum = argv[4];
+    heute = {std::stoi(datum.substr(0, 4)), std::stoi(datum.substr(5, 2)), std::stoi(datum.substr(8, 2))};
+  }
+  const kelvaro::ui::FixedPlatform platform(heute, kelvaro::ui::Bildschirm{breite, hoehe});
+  kelvaro::qt::Desktop desktop(platform);
+  auto& fenster = desktop.hauptfenster();
+  // A maximized window fills the screen less the title bar and the task bar.
+  fenster.resize(desktop.programm().hauptfenster().width(), desktop.programm().hauptfenster().height());
+  fenster.show();
+  desktop.programm().hauptfenster().activate();
+  QApplication::processEvents();
+  const QPixmap bild = fenster.grab();
+  if (!bild.save(QString::fromLocal8Bit(argv[3]))) {
+    std::cerr << "Das Bild kann nicht gespeichert werden: " << argv[3] << "\n";
+    return 2;
+  }
+  return 0;
+}
