@@ -10,6 +10,17 @@ if [ ! -x "$tool" ]; then
   exit 1
 fi
 export QT_QPA_PLATFORM=offscreen
-"$tool" 1280 800 docs/hauptfenster-1280x800.png 2026-02-10
-"$tool" 1920 1080 docs/hauptfenster-1920x1080.png 2026-02-10
+# An example plan, chosen as a student would choose it.
+plan=$(mktemp --suffix=.abi)
+trap 'rm -f "$plan"' EXIT
+"$build_dir/src/kelvaro" edit --date 2026-02-10 \
+  --event 'WahlFS1=Englisch (ab 5)' --event WahlNW1=Physik --event WahlNW2=Chemie \
+  --event WahlGW=Geschichte --event 'WahlEt=evan. Religion' --event WahlKM=Musik \
+  --event 'WahlWa1=Französisch (ab 7)' --event WahlWa2=Informatik --event 'WahlVK10=VK Mathem.' \
+  --event 'PKEntBox=Pro.ku. + Wa.fa.' --event 'WahlPK=Schüler experi.' \
+  --event 'AbiFS1=LK A' --event 'AbiNW1=LK B' --event 'AbiMa=3. Abifach, schriftlich' \
+  --event 'AbiGW=4. Abifach, mündlich' --event 'AbwEtBox=nach Q2.1' \
+  --save "$plan" > /dev/null
+"$tool" 1280 800 docs/hauptfenster-1280x800.png 2026-02-10 "$plan"
+"$tool" 1920 1080 docs/hauptfenster-1920x1080.png 2026-02-10 "$plan"
 echo "docs/hauptfenster-1280x800.png und docs/hauptfenster-1920x1080.png geschrieben."

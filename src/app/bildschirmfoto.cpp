@@ -1,6 +1,6 @@
 // Renders the main window as it opens on a screen of the given size into a PNG file, for
 // the documentation and for looking at the window without a display.
-//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT]
+//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi]]
 
 #include "plan/Kelvaro2027G9.h"
 #include "qt/Desktop.h"
@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::cerr << "Aufruf: kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT]\n";
+    std::cerr << "Aufruf: kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi]]\n";
     return 2;
   }
   QApplication app(argc, argv);
@@ -33,6 +33,12 @@ int main(int argc, char** argv) {
   fenster.resize(desktop.programm().hauptfenster().width(), desktop.programm().hauptfenster().height());
   fenster.show();
   desktop.programm().hauptfenster().activate();
+  if (argc > 5) {
+    desktop.programm().laufzeit().Dateipfad = argv[5];
+    if (!desktop.programm().hauptfenster().SchuelerLaden()) {
+      return 2;
+    }
+  }
   QApplication::processEvents();
   const QPixmap bild = fenster.grab();
   if (!bild.save(QString::fromLocal8Bit(argv[3]))) {

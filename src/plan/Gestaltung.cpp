@@ -17,7 +17,7 @@ constexpr int SpalteEF = 398;
 constexpr int SpalteQ1 = 548;
 constexpr int SpalteQ2 = 698;
 constexpr int SpalteAbitur = 848;
-constexpr int SpalteKlausur = 1024;
+constexpr int SpalteKlausur = 1044;
 constexpr int SpalteRechts = 1152;
 
 int Zeile(int raster) {
@@ -68,8 +68,12 @@ void TForm1::Gestaltung() {
         control->setGeometry(spalte.first, oben, spalte.second, Feldhoehe);
       }
     }
+    if (zeile.abitur != nullptr) {
+      zeile.abitur->setFontSize(15);
+    }
     if (zeile.raster <= VK1) {
-      SchriftlBox[zeile.raster]->setGeometry(SpalteKlausur + 8, oben, 108, Feldhoehe);
+      SchriftlBox[zeile.raster]->setGeometry(SpalteKlausur + 2, oben, SpalteRechts - SpalteKlausur - 6, Feldhoehe);
+      SchriftlBox[zeile.raster]->setFontSize(18);
     }
   }
   // The second half of each sport cell lies over the right half of the stage cell.
@@ -110,15 +114,15 @@ void TForm1::Gestaltung() {
       {&KopfAbitur, {SpalteAbitur, "Abiturfächer"}},
   };
   for (const auto& [kopf, spalte] : koepfe) {
-    kopf->setGeometry(spalte.first, 74, spalte.first == SpalteAbitur ? 170 : VolleBreite, 26);
+    kopf->setGeometry(spalte.first, 74, spalte.first == SpalteAbitur ? SpalteKlausur - SpalteAbitur : VolleBreite, 26);
     kopf->setText(spalte.second);
     kopf->setBold(true);
   }
-  KopfKlausur.setGeometry(SpalteKlausur + 8, 66, 108, 20);
+  KopfKlausur.setGeometry(SpalteKlausur + 2, 66, SpalteRechts - SpalteKlausur - 6, 20);
   KopfKlausur.setText("Klausur");
   KopfKlausur.setBold(true);
   KopfKlausur.setFontSize(16);
-  StufentextLabel.setGeometry(SpalteKlausur + 8, 84, 108, 18);
+  StufentextLabel.setGeometry(SpalteKlausur + 2, 84, SpalteRechts - SpalteKlausur - 6, 18);
   StufentextLabel.setFontSize(14);
 
   // Below the grid: course counts and weekly hours per stage.

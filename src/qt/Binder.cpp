@@ -219,6 +219,9 @@ void Binder::mirrorContent(ui::Control& control, QWidget& widget) {
       // Setting the same text again would move the cursor while the user types.
       if (edit.text() != qs(control.text())) {
         edit.setText(qs(control.text()));
+        if (edit.isReadOnly()) {
+          edit.setCursorPosition(0);  // a cell narrower than its text shows the text's start
+        }
       }
       break;
     }

@@ -25,7 +25,7 @@ std::optional<std::filesystem::path> dateiWaehlen(QWidget* parent, QFileDialog::
   QFileDialog dialog(parent, titel, verzeichnis);
   dialog.setAcceptMode(modus);
   dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Alle Dateien (*)"));
+  dialog.setNameFilters({QStringLiteral("Laufbahndateien (*.abi *.ABI)"), QStringLiteral("Alle Dateien (*)")});
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
