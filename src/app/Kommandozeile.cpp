@@ -1,6 +1,7 @@
 #include "app/Kommandozeile.h"
 
 #include "app/PlanJson.h"
+#include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
@@ -23,6 +24,7 @@ const char* const Hilfe =
     "  show DATEI.abi              zeigt eine gespeicherte Laufbahn als JSON\n"
     "  edit [DATEI.abi] [--event STEUERELEMENT=WERT]... [--save AUS.abi]\n"
     "                              bedient das Hauptfenster wie ein Benutzer und zeigt das Ergebnis\n"
+    "  check DATEI.abi             prüft eine gespeicherte Laufbahn und zeigt die Meldungen\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
     "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
@@ -219,8 +221,28 @@ int Show(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
-  out << PlanAlsJson(sitzung.programm).dump(2) << '\n';
+  sitzung.programm.meldungsfenster().activate();
+  out << PlanMitPruefungAlsJson(sitzung.programm).dump(2) << '\n';
   return 0;
+}
+
+// The check as the report window runs it when it becomes active: the report's lines, exit
+// code 0 for a plan that breaks no rule and 1 for one that does.
+int Check(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
+  if (aufruf.parameter.size() != 1 || !aufruf.ereignisse.empty() || aufruf.speichern) {
+    err << "Aufruf: kelvaro check DATEI.abi [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
+    return ExitFehler;
+  }
+  Sitzung sitzung(aufruf);
+  if (!Laden(sitzung, aufruf.parameter[0], err)) {
+    return ExitFehler;
+  }
+  TForm2& meldung = sitzung.programm.meldungsfenster();
+  meldung.activate();
+  for (const std::string& zeile : meldung.Textfeld.lines()) {
+    out << zeile << '\n';
+  }
+  return meldung.MeldungszahlRegeln == 1 ? 0 : 1;
 }
 
 int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
@@ -261,6 +283,9 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "edit") {
     return Edit(*aufruf, out, err);
+  }
+  if (aufruf->befehl == "check") {
+    return Check(*aufruf, out, err);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;

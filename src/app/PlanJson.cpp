@@ -1,5 +1,6 @@
 #include "app/PlanJson.h"
 
+#include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
@@ -124,6 +125,15 @@ ordered_json PlanAlsJson(Programm& programm) {
   j["HalbjahrNr"] = z.HalbjahrNr();
 
   j["Controls"] = ControlsAlsJson(programm.hauptfenster());
+  return j;
+}
+
+ordered_json PlanMitPruefungAlsJson(Programm& programm) {
+  ordered_json j = PlanAlsJson(programm);
+  const TForm2& meldung = programm.meldungsfenster();
+  j["Meldungszahl"] = meldung.Meldungszahl;
+  j["Report"] = meldung.Textfeld.lines();
+  j["ReportControls"] = ControlsAlsJson(meldung);
   return j;
 }
 

@@ -1,3 +1,4 @@
+#include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
@@ -122,6 +123,22 @@ void TForm1::FaecherLoeschenClick() {
   }
   SchriftlichkeitSetzen();
   LaufbahnDarstellen();
+}
+
+void TForm1::AbiFaecherPruefenClick() {
+  TForm2& meldung = m_programm.meldungsfenster();
+  const ui::Bildschirm bildschirm = m_programm.platform().screenSize();
+  meldung.FensterPlatzieren(bildschirm.breite, bildschirm.hoehe);
+  deactivate();
+  meldung.show();
+  meldung.activate();  // the report is computed when its window becomes active
+  for (ui::ChoiceBox* box : AbiBox) {
+    if (box->text().empty()) {
+      box->setVisible(false);
+    }
+  }
+  m_programm.abgeleitet().AbiLeerVerborgen = 1;
+  AufraeumenBut.setText("alle Abiturfächer anzeigen");
 }
 
 void TForm1::AbiFaecherLoeschenClick() {

@@ -331,7 +331,7 @@ void TForm1::Anfangszustand() {
   } knoepfe[] = {
       {&Button2, "Fächer löschen", "Löscht alle bisher eingegebenen Fächer"},
       {&Button1, "Abifächer löschen", "Löscht alle bisher eingegebenen Abiturfächer"},
-      {&AbiFaecherPruefen, "Laufbahn Prüfen", ""},
+      {&AbiFaecherPruefen, "Laufbahn Prüfen", "Prüft die Laufbahn und ermöglicht den Ausdruck des Wahlzettels"},
       {&AufraeumenBut, "leere Abiturfächer verbergen", "Blendet nicht gewählte Abiturfächer aus"},
       {&ScanBut, "Scan", "Scannt den Barcode der Wahlzettel mit einem Barcodescanner"},
       {&Button3, "Öffnen", "Öffnet eine abgespeicherte Fächerkombination"},
@@ -414,6 +414,7 @@ void TForm1::HandlerBinden() {
       {&Button4, &TForm1::ErstzfachSetzenClick},
       {&ErsatzfachLoeschen, &TForm1::ErsatzfachLoeschenClick},
       {&Button2, &TForm1::FaecherLoeschenClick},
+      {&AbiFaecherPruefen, &TForm1::AbiFaecherPruefenClick},
       {&Button1, &TForm1::AbiFaecherLoeschenClick},
       {&AufraeumenBut, &TForm1::AufraeumenButClick},
       {&Button3, &TForm1::DateiLadenClick},

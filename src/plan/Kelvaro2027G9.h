@@ -179,6 +179,9 @@ class TForm1 : public ui::Window {
   // Abitur roles; the written boxes' click handlers are bound in the constructor.
   void AbiRolleChange(int position);
 
+  // Opens the check report window over the main window.
+  void AbiFaecherPruefenClick();
+
   // Clearing and tidying.
   void FaecherLoeschenClick();
   void AbiFaecherLoeschenClick();

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 namespace kelvaro {
 
@@ -25,6 +26,10 @@ struct Abgeleitet {
   std::uint8_t AbwEFMerker = 0;
   std::uint8_t AbiLeerVerborgen = 0;
   Stundenbilanz stunden;
+  // The grade book's columns beside what the plan file keeps of them (1..15).
+  std::array<std::string, NotenSpalten + 1> KursLangname;
+  std::array<int, NotenSpalten + 1> KursFachgruppe{};
+  std::array<std::uint8_t, NotenSpalten + 1> KursSchriftlich{};
 };
 
 // The whole program: one plan, its derived values, the run-time state and the five

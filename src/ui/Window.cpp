@@ -48,6 +48,14 @@ void Window::deactivate() {
   }
 }
 
+void Window::setPosition(int left, int top) {
+  if (m_left != left || m_top != top) {
+    m_left = left;
+    m_top = top;
+    notify();
+  }
+}
+
 void Window::setClientSize(int width, int height) {
   if (m_clientWidth != width || m_clientHeight != height) {
     m_clientWidth = width;

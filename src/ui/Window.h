@@ -33,6 +33,11 @@ class Window {
   void deactivate();
   void onActivate(Handler handler) { m_onActivate = std::move(handler); }
 
+  // Position of the outer frame on the screen.
+  int left() const { return m_left; }
+  int top() const { return m_top; }
+  void setPosition(int left, int top);
+
   // Outer size and client area in pixels; the frame is the difference.
   int width() const { return m_clientWidth + m_frameWidth; }
   int height() const { return m_clientHeight + m_frameHeight; }
@@ -60,6 +65,8 @@ class Window {
   std::string m_caption;
   bool m_visible = false;
   bool m_active = false;
+  int m_left = 0;
+  int m_top = 0;
   int m_clientWidth = 0;
   int m_clientHeight = 0;
   int m_frameWidth = 0;
