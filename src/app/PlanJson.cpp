@@ -26,6 +26,10 @@ ordered_json ControlAlsJson(const ui::Control& control) {
     j["color"] = nullptr;
   }
   j["bold"] = control.bold();
+  if (control.hasFontColor()) {
+    const ui::Farbe farbe = control.fontColor();
+    j["fontColor"] = {farbe.r, farbe.g, farbe.b};
+  }
   if (control.kind() == ui::ControlKind::ChoiceBox) {
     const auto& box = static_cast<const ui::ChoiceBox&>(control);
     j["items"] = box.items();

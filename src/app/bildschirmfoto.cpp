@@ -1,7 +1,9 @@
 // Renders the main window as it opens on a screen of the given size into a PNG file, for
 // the documentation and for looking at the window without a display.
-//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi]]
+//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi [pruefen]]]
+// With "pruefen" the plan is checked ("Laufbahn Prüfen") and the report window is rendered.
 
+#include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "qt/Desktop.h"
 #include "ui/Platform.h"
@@ -39,8 +41,13 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  QWidget* ziel = &fenster;
+  if (argc > 6 && std::string(argv[6]) == "pruefen") {
+    desktop.programm().hauptfenster().AbiFaecherPruefen.userClick();
+    ziel = &desktop.fenster(desktop.programm().meldungsfenster());
+  }
   QApplication::processEvents();
-  const QPixmap bild = fenster.grab();
+  const QPixmap bild = ziel->grab();
   if (!bild.save(QString::fromLocal8Bit(argv[3]))) {
     std::cerr << "Das Bild kann nicht gespeichert werden: " << argv[3] << "\n";
     return 2;

@@ -191,6 +191,7 @@ void TForm2::Anordnen() {
   PKEdit.setColor(ui::farben::Silber);
   PKEdit.setFontSize(20);
   HilfeLab.setVisible(false);
+  HilfeLab.setFontColor(ui::farben::Rot);
   Label4.setVisible(false);
   SpeedButton1.setVisible(false);
   const ui::Farbe menue{240, 240, 240};
@@ -215,6 +216,7 @@ void TForm2::Anordnen() {
                                  "für die Belegung von Italienisch (ab 9)."});
   for (ui::MultiLineText* memo : {&keinezweiteFSMemo, &keinI9Memo, &I0falschgewaehltMemo, &I9falschgewaehltMemo}) {
     memo->setColor(menue);
+    memo->setFontColor(ui::farben::Rot);
     memo->setVisible(false);
   }
 }

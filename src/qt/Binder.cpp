@@ -278,6 +278,14 @@ void Binder::mirrorCommon(const ui::Control& control, QWidget& widget) {
     widget.setPalette(palette);
     widget.setAutoFillBackground(role == QPalette::Window);
   }
+  if (control.hasFontColor()) {
+    const ui::Farbe farbe = control.fontColor();
+    QPalette palette = widget.palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      palette.setColor(role, QColor(farbe.r, farbe.g, farbe.b));
+    }
+    widget.setPalette(palette);
+  }
 
   // Only the attributes set here override the parent's font; size 0 keeps the parent's size.
   QFont font;

@@ -49,6 +49,15 @@ Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(
 
 Desktop::~Desktop() = default;
 
+Fenster& Desktop::fenster(const ui::Window& window) {
+  for (const auto& fenster : m_fenster) {
+    if (&fenster->model() == &window) {
+      return *fenster;
+    }
+  }
+  return *m_hauptfenster;
+}
+
 int DesktopStarten(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvaro"));

@@ -21,6 +21,8 @@ class Desktop {
   Programm& programm() { return m_programm; }
   Hauptfenster& hauptfenster() { return *m_hauptfenster; }
   QtDialogs& dialogs() { return m_dialogs; }
+  // The Qt window of one of the other four windows.
+  Fenster& fenster(const ui::Window& window);
 
  private:
   QtDialogs m_dialogs;

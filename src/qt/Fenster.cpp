@@ -1,5 +1,6 @@
 #include "qt/Fenster.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -19,15 +20,17 @@ int Gerundet(double wert) {
 
 }  // namespace
 
-Fenster::Fenster(ui::Window& window, int fontPixels, QWidget* parent)
-    : QMainWindow(parent), m_window(window), m_binder(Binder::Placement::Absolute) {
+Fenster::Fenster(ui::Window& window, int fontPixels, bool hauptfenster, QWidget* parent)
+    : QMainWindow(parent), m_window(window), m_hauptfenster(hauptfenster), m_binder(Binder::Placement::Absolute) {
   setObjectName(QString::fromStdString(window.className()));
   m_client = new QWidget;
   m_client->setObjectName(QStringLiteral("client"));
   QFont schrift(QStringLiteral("Tahoma"));
   schrift.setPixelSize(fontPixels);
   m_client->setFont(schrift);
-  m_client->setMinimumSize(window.clientWidth(), window.clientHeight());
+  if (hauptfenster) {
+    m_client->setMinimumSize(window.clientWidth(), window.clientHeight());
+  }
   auto* rollbereich = new QScrollArea;
   rollbereich->setFrameShape(QFrame::NoFrame);
   rollbereich->setWidgetResizable(true);
@@ -50,8 +53,8 @@ Fenster::Fenster(ui::Window& window, int fontPixels, QWidget* parent)
       m_binder.widget(*control)->raise();
     }
   }
-  if (window.width() > 0 && window.height() > 0) {
-    resize(window.width(), window.height());
+  if (window.clientWidth() > 0 && window.clientHeight() > 0) {
+    resize(window.clientWidth(), window.clientHeight());
   }
   window.setObserver(this);
   windowChanged(window);
@@ -70,9 +73,33 @@ bool Fenster::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
+void Fenster::closeEvent(QCloseEvent* event) {
+  if (!m_hauptfenster) {
+    m_window.hide();
+  }
+  QMainWindow::closeEvent(event);
+}
+
 void Fenster::windowChanged(ui::Window& window) {
   const QString titel = QString::fromStdString(window.caption());
   setWindowTitle(titel.isEmpty() ? QStringLiteral("Kelvaro") : titel);
+  if (m_hauptfenster) {
+    return;
+  }
+  if (window.clientWidth() > 0 && window.clientHeight() > 0 &&
+      size() != QSize(window.clientWidth(), window.clientHeight())) {
+    resize(window.clientWidth(), window.clientHeight());
+  }
+  if (pos() != QPoint(window.left(), window.top())) {
+    move(window.left(), window.top());
+  }
+  if (window.visible() && !isVisible()) {
+    show();
+    raise();
+    activateWindow();
+  } else if (!window.visible() && isVisible()) {
+    hide();
+  }
 }
 
 QPixmap Wappen(int breite, int hoehe) {
@@ -127,7 +154,7 @@ QPixmap Wappen(int breite, int hoehe) {
 }
 
 Hauptfenster::Hauptfenster(ui::Window& window, double skalierung, QWidget* parent)
-    : Fenster(window, Gerundet(21 * skalierung), parent) {
+    : Fenster(window, Gerundet(21 * skalierung), true, parent) {
   m_bild = new QLabel(client());
   m_bild->setObjectName(QStringLiteral("Image1"));
   const QRect ort(Gerundet(1152 * skalierung), Gerundet(670 * skalierung), Gerundet(120 * skalierung),

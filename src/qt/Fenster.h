@@ -16,7 +16,9 @@ class Fenster : public QMainWindow, private ui::WindowObserver {
 
  public:
   // fontPixels: the window's font size; the controls' own sizes override it.
-  Fenster(ui::Window& window, int fontPixels, QWidget* parent = nullptr);
+  // A main window stays open for the whole run; the others follow the model's visibility,
+  // position and size.
+  Fenster(ui::Window& window, int fontPixels, bool hauptfenster = false, QWidget* parent = nullptr);
   ~Fenster() override;
   Fenster(const Fenster&) = delete;
   Fenster& operator=(const Fenster&) = delete;
@@ -27,11 +29,13 @@ class Fenster : public QMainWindow, private ui::WindowObserver {
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void windowChanged(ui::Window& window) override;
 
   ui::Window& m_window;
+  bool m_hauptfenster;
   Binder m_binder;
   QWidget* m_client = nullptr;
 };

@@ -47,6 +47,14 @@ void Control::setColor(Farbe color) {
   }
 }
 
+void Control::setFontColor(Farbe color) {
+  if (!m_hasFontColor || m_fontColor != color) {
+    m_fontColor = color;
+    m_hasFontColor = true;
+    notify();
+  }
+}
+
 void Control::setBold(bool bold) {
   if (m_bold != bold) {
     m_bold = bold;

@@ -42,6 +42,11 @@ class Control {
   void setColor(Farbe color);
   bool hasColor() const { return m_hasColor; }
 
+  // The text colour; the window's when none is set.
+  Farbe fontColor() const { return m_fontColor; }
+  void setFontColor(Farbe color);
+  bool hasFontColor() const { return m_hasFontColor; }
+
   bool bold() const { return m_bold; }
   void setBold(bool bold);
   int fontSize() const { return m_fontSize; }
@@ -80,6 +85,8 @@ class Control {
   bool m_enabled = true;
   Farbe m_color{};
   bool m_hasColor = false;
+  Farbe m_fontColor{};
+  bool m_hasFontColor = false;
   bool m_bold = false;
   int m_fontSize = 0;  // 0: the window's font
   int m_left = 0;
