@@ -266,7 +266,9 @@ int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
     err << sitzung.dialogs.messages().back() << '\n';
     return ExitFehler;
   }
-  out << PlanAlsJson(sitzung.programm).dump(2) << '\n';
+  // The same view as `show`: the plan, then the check of it.
+  sitzung.programm.meldungsfenster().activate();
+  out << PlanMitPruefungAlsJson(sitzung.programm).dump(2) << '\n';
   return 0;
 }
 
