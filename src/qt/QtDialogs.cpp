@@ -25,6 +25,8 @@ std::optional<std::filesystem::path> dateiWaehlen(QWidget* parent, QFileDialog::
   QFileDialog dialog(parent, titel, verzeichnis);
   dialog.setAcceptMode(modus);
   dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // The program asks itself, in German, before a file is replaced.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters({QStringLiteral("Laufbahndateien (*.abi *.ABI)"), QStringLiteral("Alle Dateien (*)")});
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
@@ -49,8 +51,14 @@ std::optional<std::filesystem::path> QtDialogs::openFile() {
 
 std::optional<std::filesystem::path> QtDialogs::saveFile(const std::filesystem::path& initialDirectory,
                                                          const std::string& proposedName) {
-  return dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"), QStringLiteral("Speichern"),
-                      textAus(initialDirectory), QString::fromStdString(proposedName));
+  auto pfad = dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"),
+                           QStringLiteral("Speichern"), textAus(initialDirectory), QString::fromStdString(proposedName));
+  std::error_code fehler;
+  if (pfad && std::filesystem::exists(*pfad, fehler) &&
+      !askYesNo("Die Datei \"" + pfad->filename().string() + "\" gibt es schon. Soll sie ersetzt werden?")) {
+    return std::nullopt;
+  }
+  return pfad;
 }
 
 void QtDialogs::showMessage(const std::string& text) {
