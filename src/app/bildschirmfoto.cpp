@@ -1,7 +1,8 @@
 // Renders the main window as it opens on a screen of the given size into a PNG file, for
 // the documentation and for looking at the window without a display.
-//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi [pruefen]]]
-// With "pruefen" the plan is checked ("Laufbahn Prüfen") and the report window is rendered.
+//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi [pruefen|drucken]]]
+// With "pruefen" the plan is checked ("Laufbahn Prüfen") and the report window is rendered;
+// with "drucken" its name panel is opened as well.
 
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
@@ -42,8 +43,11 @@ int main(int argc, char** argv) {
     }
   }
   QWidget* ziel = &fenster;
-  if (argc > 6 && std::string(argv[6]) == "pruefen") {
+  if (argc > 6 && (std::string(argv[6]) == "pruefen" || std::string(argv[6]) == "drucken")) {
     desktop.programm().hauptfenster().AbiFaecherPruefen.userClick();
+    if (std::string(argv[6]) == "drucken") {
+      desktop.programm().meldungsfenster().Wahlzetteldrucken.userClick();
+    }
     ziel = &desktop.fenster(desktop.programm().meldungsfenster());
   }
   QApplication::processEvents();

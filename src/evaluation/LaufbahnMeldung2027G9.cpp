@@ -153,6 +153,7 @@ void TForm2::Anordnen() {
 
   NameneingabePanel.setGeometry(208, 50, 649, 569);
   NameneingabePanel.setVisible(false);
+  NameneingabePanel.setColor(ui::Farbe{240, 240, 240});
   const struct {
     ui::Control* control;
     int links, oben, breite, hoehe;
@@ -185,9 +186,16 @@ void TForm2::Anordnen() {
       eintrag.control->setText(eintrag.text);
     }
   }
+  for (ui::Control* control : controls()) {
+    if (control->parent() == &NameneingabePanel) {
+      control->setFontSize(16);
+    }
+  }
   for (ui::Control* fett : std::initializer_list<ui::Control*>{&Label3, &Label6, &PKUebLab}) {
     fett->setBold(true);
   }
+  OKBut.setFontSize(14);
+  ZurueckBut.setFontSize(14);
   PKEdit.setColor(ui::farben::Silber);
   PKEdit.setFontSize(20);
   HilfeLab.setVisible(false);
@@ -217,6 +225,7 @@ void TForm2::Anordnen() {
   for (ui::MultiLineText* memo : {&keinezweiteFSMemo, &keinI9Memo, &I0falschgewaehltMemo, &I9falschgewaehltMemo}) {
     memo->setColor(menue);
     memo->setFontColor(ui::farben::Rot);
+    memo->setFontSize(14);
     memo->setVisible(false);
   }
 }
