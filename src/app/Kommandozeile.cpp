@@ -5,6 +5,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "sheet/Barcode.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,6 +26,8 @@ const char* const Hilfe =
     "  edit [DATEI.abi] [--event STEUERELEMENT=WERT]... [--save AUS.abi]\n"
     "                              bedient das Hauptfenster wie ein Benutzer und zeigt das Ergebnis\n"
     "  check DATEI.abi             prüft eine gespeicherte Laufbahn und zeigt die Meldungen\n"
+    "  barcode DATEI.abi [--vorname V] [--nachname N]\n"
+    "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
     "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
@@ -36,6 +39,8 @@ struct Aufruf {
   std::optional<int> stufe;
   std::vector<std::string> ereignisse;
   std::optional<std::filesystem::path> speichern;
+  std::optional<std::string> vorname;
+  std::optional<std::string> nachname;
 };
 
 // The program as the desktop starts it, on a screen of the design size, so that widths
@@ -98,7 +103,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   aufruf.heute = heute;
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
-    if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save") {
+    if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
+        argument == "--vorname" || argument == "--nachname") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -115,6 +121,10 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.ereignisse.push_back(wert);
       } else if (argument == "--save") {
         aufruf.speichern = wert;
+      } else if (argument == "--vorname") {
+        aufruf.vorname = wert;
+      } else if (argument == "--nachname") {
+        aufruf.nachname = wert;
       } else {
         const auto stufe = Zahl(wert);
         if (!stufe || *stufe < 0 || *stufe > 2) {
@@ -272,6 +282,30 @@ int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+// The barcode of the sheet the plan would print: the payload, the values as printed and
+// the 27 characters the symbol carries.
+int Barcode(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
+  if (aufruf.parameter.size() != 1 || !aufruf.ereignisse.empty() || aufruf.speichern) {
+    err << "Aufruf: kelvaro barcode DATEI.abi [--vorname V] [--nachname N] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
+    return ExitFehler;
+  }
+  Sitzung sitzung(aufruf);
+  if (!Laden(sitzung, aufruf.parameter[0], err)) {
+    return ExitFehler;
+  }
+  Laufbahn& l = sitzung.programm.laufbahn();
+  if (aufruf.vorname) {
+    l.Vorname = *aufruf.vorname;
+  }
+  if (aufruf.nachname) {
+    l.Nachname = *aufruf.nachname;
+  }
+  const BarCodeWerteTyp werte = BarCodeWerteSetzen(l);
+  const BarCodeWerteTyp ersetzt = BarCodeWerteErsetzt(werte);
+  out << BarCodeZahlen(werte) << '\n' << BarCodeZahlen(ersetzt) << '\n' << BarCodeText(ersetzt) << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
@@ -288,6 +322,9 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "check") {
     return Check(*aufruf, out, err);
+  }
+  if (aufruf->befehl == "barcode") {
+    return Barcode(*aufruf, out, err);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;
