@@ -6,6 +6,7 @@
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
 #include "sheet/Barcode.h"
+#include "sheet/Wahlzettel.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,6 +29,8 @@ const char* const Hilfe =
     "  check DATEI.abi             prüft eine gespeicherte Laufbahn und zeigt die Meldungen\n"
     "  barcode DATEI.abi [--vorname V] [--nachname N]\n"
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
+    "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
+    "                              druckt den Wahlzettel in eine PDF-Datei\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
     "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
@@ -41,13 +44,15 @@ struct Aufruf {
   std::optional<std::filesystem::path> speichern;
   std::optional<std::string> vorname;
   std::optional<std::string> nachname;
+  std::optional<std::filesystem::path> pdf;
 };
 
 // The program as the desktop starts it, on a screen of the design size, so that widths
 // are design widths; then the first activation of the main window.
 struct Sitzung {
   explicit Sitzung(const Aufruf& aufruf)
-      : platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path()),
+      : platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path(),
+                 ui::SystemClockPlatform().timeOfDay()),
         programm(platform, dialogs, EditionFuer(aufruf)) {
     programm.hauptfenster().activate();
   }
@@ -104,7 +109,7 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
     if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
-        argument == "--vorname" || argument == "--nachname") {
+        argument == "--vorname" || argument == "--nachname" || argument == "--pdf") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -121,6 +126,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.ereignisse.push_back(wert);
       } else if (argument == "--save") {
         aufruf.speichern = wert;
+      } else if (argument == "--pdf") {
+        aufruf.pdf = wert;
       } else if (argument == "--vorname") {
         aufruf.vorname = wert;
       } else if (argument == "--nachname") {
@@ -306,10 +313,73 @@ int Barcode(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+// What "Drucken" runs after the name panel: the check, the lower-secondary languages,
+// the alternative project course, the out-of-date edition, the names, the grade book;
+// then the sheet goes into a PDF file.
+int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDrucker) {
+  if (aufruf.parameter.size() != 1 || !aufruf.pdf || !aufruf.ereignisse.empty() || aufruf.speichern) {
+    err << "Aufruf: kelvaro sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N] [--date JJJJ-MM-TT] "
+           "[--stufe 0|1|2]\n";
+    return ExitFehler;
+  }
+  if (!pdfDrucker) {
+    err << "Diese Ausgabe von Kelvaro ist ohne Desktop gebaut und kann keine Wahlzettel drucken.\n";
+    return ExitFehler;
+  }
+  Sitzung sitzung(aufruf);
+  if (!Laden(sitzung, aufruf.parameter[0], err)) {
+    return ExitFehler;
+  }
+  Programm& programm = sitzung.programm;
+  Laufbahn& l = programm.laufbahn();
+  if (aufruf.vorname) {
+    l.Vorname = *aufruf.vorname;
+  }
+  if (aufruf.nachname) {
+    l.Nachname = *aufruf.nachname;
+  }
+  programm.hauptfenster().AbiFaecherPruefenClick();
+  TForm2& meldung = programm.meldungsfenster();
+  const auto& zeilen = meldung.Textfeld.lines();
+  if (meldung.MeldungszahlRegeln != 1) {
+    for (std::size_t i = 1; i < static_cast<std::size_t>(meldung.MeldungszahlRegeln) && i < zeilen.size(); ++i) {
+      err << zeilen[i] << '\n';
+    }
+    return 1;
+  }
+  if (!meldung.Wahlzetteldrucken.enabled()) {
+    err << "Zum Ausdruck des Wahlzettels muss zuerst die geschätzte Abiturnote berechnet werden.\n";
+    return 1;
+  }
+  meldung.Wahlzetteldrucken.userClick();
+  for (const ui::MultiLineText* hinweis : {&meldung.keinezweiteFSMemo, &meldung.keinI9Memo,
+                                           &meldung.I0falschgewaehltMemo, &meldung.I9falschgewaehltMemo}) {
+    if (hinweis->visible()) {
+      err << hinweis->text() << '\n';
+      return 1;
+    }
+  }
+  bool gedruckt = false;
+  meldung.onWahlzettelDruck([&] {
+    const auto drucker = pdfDrucker(*aufruf.pdf);
+    gedruckt = drucker != nullptr && !WahlZettelDruck(*drucker, programm).empty();
+  });
+  meldung.OKBut.userClick();
+  if (meldung.HilfeLab.visible()) {
+    err << meldung.HilfeLab.text() << '\n';
+    return 1;
+  }
+  if (!gedruckt) {
+    err << "Der Wahlzettel kann nicht in die Datei \"" << aufruf.pdf->string() << "\" gedruckt werden.\n";
+    return ExitFehler;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
-                            const ui::Datum& heute) {
+                            const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker) {
   const auto aufruf = AufrufLesen(argumente, heute, err);
   if (!aufruf) {
     return ExitFehler;
@@ -325,6 +395,9 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "barcode") {
     return Barcode(*aufruf, out, err);
+  }
+  if (aufruf->befehl == "sheet") {
+    return Sheet(*aufruf, err, pdfDrucker);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;

@@ -7,7 +7,9 @@
 #include "plan/Programm.h"
 #include "qt/Fenster.h"
 #include "qt/QtDialogs.h"
+#include "qt/QtDrucker.h"
 #include "sheet/Auswahl2027G9.h"
+#include "sheet/Wahlzettel.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -45,6 +47,12 @@ Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(
   for (ui::Window* fenster : weitere) {
     m_fenster.push_back(std::make_unique<Fenster>(*fenster, static_cast<int>(21 * skalierung)));
   }
+  // "Drucken" ends at the print dialog of the report window.
+  Fenster* meldung = &fenster(m_programm.meldungsfenster());
+  m_programm.meldungsfenster().onWahlzettelDruck([this, meldung] {
+    const auto drucker = QtDrucker::MitDialog(meldung);
+    WahlZettelDruck(*drucker, m_programm);
+  });
 }
 
 Desktop::~Desktop() = default;

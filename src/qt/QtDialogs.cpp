@@ -51,8 +51,9 @@ std::optional<std::filesystem::path> QtDialogs::openFile() {
 
 std::optional<std::filesystem::path> QtDialogs::saveFile(const std::filesystem::path& initialDirectory,
                                                          const std::string& proposedName) {
-  auto pfad = dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"),
-                           QStringLiteral("Speichern"), textAus(initialDirectory), QString::fromStdString(proposedName));
+  auto pfad =
+      dateiWaehlen(m_parent, QFileDialog::AcceptSave, QStringLiteral("Datei speichern"), QStringLiteral("Speichern"),
+                   textAus(initialDirectory), QString::fromStdString(proposedName));
   std::error_code fehler;
   if (pfad && std::filesystem::exists(*pfad, fehler) &&
       !askYesNo("Die Datei \"" + pfad->filename().string() + "\" gibt es schon. Soll sie ersetzt werden?")) {
