@@ -73,12 +73,7 @@ void TForm1::FaecherLoeschenClick() {
   }
   Schwerpunkt.setText("Naturwissenschaftlicher Schwerpunkt");
   SchwerpunktSetzen();
-  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},  {KM, &KMListe},
-                                                             {Wa1, &WaListe}, {Wa2, &WaListe}, {VK1, &VK1Liste},
-                                                             {PK, &PKListe},  {VK3, &VK3Liste}};
-  for (const auto& [raster, liste] : listen) {
-    ZeileLeeren(raster, *liste);
-  }
+  UntereZeilenLeeren();
   for (ui::ChoiceBox* box : AbiBox) {
     if (box != &AbiWa1) {
       box->setText("");
@@ -112,15 +107,7 @@ void TForm1::FaecherLoeschenClick() {
   for (int spalte = 1; spalte <= NotenSpalten; ++spalte) {
     l.NotenspalteLoeschen(spalte);
   }
-  const bool zweitesHalbjahrQ2 = z.ZweitesHalbjahrQ2();
-  l.Schriftlich[NW1] = 0;
-  l.Schriftlich[NW2] = 0;
-  for (RasterTyp raster : {FS1, FS2, De, Ma}) {
-    l.Schriftlich[raster] = zweitesHalbjahrQ2 ? 0 : 1;
-  }
-  for (int raster = Sp; raster <= VK1; ++raster) {
-    l.Schriftlich[static_cast<std::size_t>(raster)] = 0;
-  }
+  SchriftlichStartwerte();
   SchriftlichkeitSetzen();
   LaufbahnDarstellen();
 }

@@ -231,6 +231,11 @@ class TForm1 : public ui::Window {
   // After a subject change of an elective row: a language there is written.
   void WahlfachSpracheSchriftlich(RasterTyp raster);
   void ZeileLeeren(RasterTyp raster, const TextfeldTyp& liste);
+  // Rows GW .. VK3 get their start lists and are emptied.
+  void UntereZeilenLeeren();
+  // The written flags of an empty plan: languages, German and mathematics written except
+  // in the second half of Q2, everything else oral.
+  void SchriftlichStartwerte();
   void AbwahlAusBox(ui::ChoiceBox& box, std::uint8_t& abwahl, bool nachQ11Erlaubt);
   void WahlfachWeiterfuehren();
 

@@ -11,6 +11,28 @@ void TForm1::ZeileLeeren(RasterTyp raster, const TextfeldTyp& liste) {
   FachSetzen(raster, leer, "");
 }
 
+void TForm1::UntereZeilenLeeren() {
+  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},  {KM, &KMListe},
+                                                             {Wa1, &WaListe}, {Wa2, &WaListe}, {VK1, &VK1Liste},
+                                                             {PK, &PKListe},  {VK3, &VK3Liste}};
+  for (const auto& [raster, liste] : listen) {
+    ZeileLeeren(raster, *liste);
+  }
+}
+
+void TForm1::SchriftlichStartwerte() {
+  Laufbahn& l = m_programm.laufbahn();
+  const bool zweitesHalbjahrQ2 = m_programm.laufzeit().ZweitesHalbjahrQ2();
+  l.Schriftlich[NW1] = 0;
+  l.Schriftlich[NW2] = 0;
+  for (RasterTyp raster : {FS1, FS2, De, Ma}) {
+    l.Schriftlich[raster] = zweitesHalbjahrQ2 ? 0 : 1;
+  }
+  for (int raster = Sp; raster <= VK1; ++raster) {
+    l.Schriftlich[static_cast<std::size_t>(raster)] = 0;
+  }
+}
+
 void TForm1::VK10EntBoxChange() {
   Laufbahn& l = m_programm.laufbahn();
   const Laufzeit& z = m_programm.laufzeit();

@@ -105,12 +105,7 @@ void TForm1::FormCreate() {
   l.ErsatzfachAktiv = 0;
   l.ErsatzfachVon = 1;
   l.ErsatzfachBis = 6;
-  const std::pair<RasterTyp, const TextfeldTyp*> listen[] = {{GW, &GWListe},  {Et, &EtListe},  {KM, &KMListe},
-                                                             {Wa1, &WaListe}, {Wa2, &WaListe}, {VK1, &VK1Liste},
-                                                             {PK, &PKListe},  {VK3, &VK3Liste}};
-  for (const auto& [raster, liste] : listen) {
-    ZeileLeeren(raster, *liste);
-  }
+  UntereZeilenLeeren();
   a.AbiLeerVerborgen = 0;
   for (ui::Control* control : std::initializer_list<ui::Control*>{&VK30, &WahlVK30, &VK33}) {
     control->setVisible(false);
@@ -141,15 +136,7 @@ void TForm1::FormCreate() {
   LitJNBox.setText("Ku./Mu. bleibt");
   VK12JNBox.setText("nein");
 
-  const bool zweitesHalbjahrQ2 = z.ZweitesHalbjahrQ2();
-  l.Schriftlich[NW1] = 0;
-  l.Schriftlich[NW2] = 0;
-  for (RasterTyp raster : {FS1, FS2, De, Ma}) {
-    l.Schriftlich[raster] = zweitesHalbjahrQ2 ? 0 : 1;
-  }
-  for (int raster = Sp; raster <= VK1; ++raster) {
-    l.Schriftlich[static_cast<std::size_t>(raster)] = 0;
-  }
+  SchriftlichStartwerte();
   SchriftlichkeitSetzen();
   z.Startaktion = 0;
 }
