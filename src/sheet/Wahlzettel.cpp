@@ -91,7 +91,7 @@ void Kopf(Seite& s, const Laufbahn& l, const Laufzeit& z) {
     s.line1(14.8, 4, 16.5, 4);
   }
   s.Textout1(2, 4.2, "Schule :");
-  s.schrift(8, false);
+  s.schrift(8, true);  // only the size changes; the bold of the header stays
   s.Textout1(4, 4.8, "(nur für Schüler anderer Schulen)");
   s.line1(4, 4.8, 12, 4.8);
 }
