@@ -58,11 +58,7 @@ struct Sitzung {
   }
 
   static Edition EditionFuer(const Aufruf& aufruf) {
-    Edition edition = GebauteEdition();
-    if (aufruf.stufe) {
-      edition.Stufe = *aufruf.stufe;
-    }
-    return edition;
+    return aufruf.stufe ? EditionFuerStufe(*aufruf.stufe) : GebauteEdition();
   }
 
   ui::FixedPlatform platform;

@@ -20,6 +20,12 @@ Edition GebauteEdition() {
   return edition;
 }
 
+Edition EditionFuerStufe(int stufe) {
+  Edition edition = GebauteEdition();
+  edition.Stufe = stufe;
+  return edition;
+}
+
 Saison SaisonBestimmen(int stufe, int monat) {
   Saison saison;
   if (monat >= 2 && monat <= 7) {

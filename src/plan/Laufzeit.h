@@ -20,6 +20,8 @@ struct Edition {
 
 // The edition this program was built for.
 Edition GebauteEdition();
+// The same edition previewing the rules of another stage (0 EF, 1 Q1, 2 Q2).
+Edition EditionFuerStufe(int stufe);
 
 // For which half-year the choices are made, derived from today's date.
 struct Saison {

@@ -10,12 +10,6 @@
 namespace kelvaro {
 namespace {
 
-Edition EditionFuerStufe(int stufe) {
-  Edition edition = GebauteEdition();
-  edition.Stufe = stufe;
-  return edition;
-}
-
 // Subject choices for the coming year (Q1); the edition is still current.
 constexpr ui::Datum Februar{2026, 2, 10};
 // The first day on which the edition is out of date.

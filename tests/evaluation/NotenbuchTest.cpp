@@ -12,12 +12,6 @@
 namespace kelvaro {
 namespace {
 
-Edition EditionFuerStufe(int stufe) {
-  Edition edition = GebauteEdition();
-  edition.Stufe = stufe;
-  return edition;
-}
-
 // A program in February 2026: subject choices for the coming year, Q1 (semester 3) by default.
 struct Sitzung {
   explicit Sitzung(int stufe = 1)

@@ -17,12 +17,6 @@ constexpr ui::Datum kFaecherwahl{2026, 3, 1};
 constexpr ui::Datum kKlausurwahl1{2026, 9, 1};
 constexpr ui::Datum kKlausurwahl2{2026, 12, 1};
 
-Edition EditionFuerStufe(int stufe) {
-  Edition e = GebauteEdition();
-  e.Stufe = stufe;
-  return e;
-}
-
 // A started program for one stage and date.
 struct Umgebung {
   Umgebung(int stufe, ui::Datum heute)

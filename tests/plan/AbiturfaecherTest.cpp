@@ -10,12 +10,6 @@
 namespace kelvaro {
 namespace {
 
-Edition EditionFuerStufe(int stufe) {
-  Edition edition = GebauteEdition();
-  edition.Stufe = stufe;
-  return edition;
-}
-
 // A program started on a given day for a given stage, on a design-size screen.
 struct Sitzung {
   Sitzung(ui::Datum heute, int stufe)

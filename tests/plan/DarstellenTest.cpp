@@ -16,12 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Edition EditionFuerStufe(int stufe) {
-  Edition edition = GebauteEdition();
-  edition.Stufe = stufe;
-  return edition;
-}
-
 struct Sitzung {
   explicit Sitzung(ui::Datum heute, int stufe = 1, fs::path arbeitsverzeichnis = "/tmp")
       : platform(heute, ui::Bildschirm{1280, 800}, std::move(arbeitsverzeichnis)),

@@ -13,12 +13,6 @@ namespace {
 
 namespace farben = ui::farben;
 
-Edition EditionFuerStufe(int stufe) {
-  Edition e = GebauteEdition();
-  e.Stufe = stufe;
-  return e;
-}
-
 // One run of the program for a stage and a day, on a design-size screen. The default is
 // Q1 on 10 December 2026: exam choices for Q1.2.
 struct Sitzung {

@@ -11,12 +11,6 @@ namespace {
 
 namespace farben = ui::farben;
 
-Edition EditionFuerStufe(int stufe) {
-  Edition e = GebauteEdition();
-  e.Stufe = stufe;
-  return e;
-}
-
 // One run of the program; by default Q1 on 10 December 2026 (exam choices for Q1.2).
 struct Sitzung {
   explicit Sitzung(int stufe = 1, ui::Datum heute = {2026, 12, 10}, ui::Bildschirm bildschirm = {1280, 800})

@@ -11,12 +11,6 @@
 namespace kelvaro {
 namespace {
 
-Edition EditionFuerStufe(int stufe) {
-  Edition edition = GebauteEdition();
-  edition.Stufe = stufe;
-  return edition;
-}
-
 // The program as it is right after start-up on a given day and screen.
 struct Sitzung {
   explicit Sitzung(ui::Datum heute, int stufe = 1, ui::Bildschirm bildschirm = {1280, 800})
