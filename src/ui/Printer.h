@@ -3,6 +3,7 @@
 #include "ui/Farbe.h"
 
 #include <string>
+#include <vector>
 
 namespace kelvaro::ui {
 
@@ -29,12 +30,6 @@ class Printer {
   virtual void outlineRect(const Rechteck& rect) = 0;
   virtual void picture(const Rechteck& rect, const std::string& pictureName) = 0;
 };
-
-}  // namespace kelvaro::ui
-
-#include <vector>
-
-namespace kelvaro::ui {
 
 // A printer that records every call, for tests: what was drawn, where, in which font.
 class RecordingPrinter : public Printer {
