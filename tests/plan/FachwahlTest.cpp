@@ -1,5 +1,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +17,17 @@ namespace farben = ui::farben;
 
 // One run of the program for a stage and a day, on a design-size screen. The default is
 // Q1 on 10 December 2026: exam choices for Q1.2.
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(int stufe = 1, ui::Datum heute = {2026, 12, 10})
-      : platform(heute, ui::Bildschirm{1280, 800}, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
+      : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = "/tmp"}) {}
 };
 
 ui::Control& Control(TForm1& f, const std::string& name) {
-  ui::Control* control = f.find(name);
-  if (control == nullptr) {
-    throw std::runtime_error("no control " + name);
-  }
-  return *control;
+  return test::Steuerelement(f, name);
 }
 
 ui::ChoiceBox& Box(TForm1& f, const std::string& name) {
-  auto* box = dynamic_cast<ui::ChoiceBox*>(&Control(f, name));
-  if (box == nullptr) {
-    throw std::runtime_error(name + " is no choice box");
-  }
-  return *box;
+  return test::Steuerelement<ui::ChoiceBox>(f, name);
 }
 
 void NotenFuellen(Laufbahn& l, int punkte) {

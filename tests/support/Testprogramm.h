@@ -1,0 +1,40 @@
+#pragma once
+
+#include "plan/Kelvaro2027G9.h"
+#include "plan/Laufbahn.h"
+#include "plan/Laufzeit.h"
+#include "plan/Programm.h"
+#include "ui/Dialogs.h"
+#include "ui/Platform.h"
+
+#include <filesystem>
+#include <string>
+
+namespace kelvaro::test {
+
+// How a test program starts: the stage it previews, today's date, the screen and the
+// working directory (where the first activation looks for a stage).
+struct Startwerte {
+  int stufe = 1;
+  ui::Datum heute{2026, 12, 10};
+  ui::Bildschirm bildschirm{1280, 800};
+  std::filesystem::path verzeichnis = "/nonexistent-kelvaro-stage";
+  ui::Uhrzeit uhrzeit{12, 0, 0};
+};
+
+// A fresh program with a fixed date, screen and working directory and scripted dialogs,
+// and short names for what tests read most.
+struct Testprogramm {
+  explicit Testprogramm(const Startwerte& start = {})
+      : platform(start.heute, start.bildschirm, start.verzeichnis, start.uhrzeit),
+        programm(platform, dialogs, EditionFuerStufe(start.stufe)) {}
+
+  ui::FixedPlatform platform;
+  ui::ScriptedDialogs dialogs;
+  Programm programm;
+  TForm1& f = programm.hauptfenster();
+  Laufbahn& l = programm.laufbahn();
+  Laufzeit& z = programm.laufzeit();
+};
+
+}  // namespace kelvaro::test
