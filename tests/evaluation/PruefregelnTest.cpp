@@ -239,9 +239,9 @@ void ErwarteBericht(const TForm2& bericht, const std::vector<std::string>& erwar
   ASSERT_FALSE(zeilen.empty());
   EXPECT_EQ(zeilen.front(), kUeberschrift);
   EXPECT_EQ(Meldungen(bericht), erwartet);
-  EXPECT_EQ(bericht.Meldungszahl, static_cast<int>(zeilen.size()));
+  EXPECT_EQ(bericht.Meldungszahl(), static_cast<int>(zeilen.size()));
   if (erwartet.empty()) {
-    EXPECT_EQ(bericht.MeldungszahlRegeln, 1);
+    EXPECT_EQ(bericht.MeldungszahlRegeln(), 1);
     EXPECT_EQ(bericht.Textfeld.color(), kHellgruen);
     EXPECT_TRUE(bericht.NotenBerechnungBut.enabled());
   } else {
@@ -1918,8 +1918,8 @@ TEST(PruefAbschluss, LinesOfTheBasePlan) {
       "JgSt EF: (27/26) Stunden  JgSt Q1: (26/25) Stunden  JgSt Q2: (26/26,5) Stunden.",
   };
   EXPECT_EQ(u.bericht.Textfeld.lines(), erwartet);
-  EXPECT_EQ(u.bericht.Meldungszahl, 16);
-  EXPECT_EQ(u.bericht.MeldungszahlRegeln, 1);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 16);
+  EXPECT_EQ(u.bericht.MeldungszahlRegeln(), 1);
   EXPECT_EQ(u.bericht.Textfeld.color(), kHellgruen);
   EXPECT_TRUE(u.bericht.Wahlzetteldrucken.enabled());
   EXPECT_TRUE(u.bericht.NotenBerechnungBut.enabled());
@@ -2041,7 +2041,7 @@ TEST(PruefAbschluss, PrintingNeedsTheGradeInQ2SubjectChoices) {
     EXPECT_TRUE(u.bericht.NotenBerechnungBut.enabled());
     EXPECT_EQ(u.bericht.Wahlzetteldrucken.enabled(), fall.drucken);
     const std::vector<std::string>& zeilen = u.bericht.Textfeld.lines();
-    EXPECT_EQ(u.bericht.Meldungszahl, static_cast<int>(zeilen.size()));
+    EXPECT_EQ(u.bericht.Meldungszahl(), static_cast<int>(zeilen.size()));
     if (fall.drucken) {
       EXPECT_EQ(zeilen.size(), 16u);
     } else {
@@ -2065,12 +2065,12 @@ TEST(PruefAbschluss, EveryRunStartsAfresh) {
   u.plan.Fach[FS1] = leer;
   Pruefen(u);
   ErwarteBericht(u.bericht, {kA1});
-  EXPECT_EQ(u.bericht.Meldungszahl, 2);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 2);
 
   u.plan.Fach[FS1] = E5;
   Pruefen(u);
   ErwarteBericht(u.bericht, {});
-  EXPECT_EQ(u.bericht.Meldungszahl, 16);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 16);
   EXPECT_TRUE(u.bericht.Wahlzetteldrucken.enabled());
 
   u.bericht.MeldungAnzeigen();

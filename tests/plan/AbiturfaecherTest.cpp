@@ -296,8 +296,8 @@ TEST(FaecherLoeschen, ReturnsThePlanToItsStartButKeepsNamesAndReplacementSubject
   EXPECT_FALSE(f.Sp1a.visible());
   EXPECT_EQ(f.GW1.text(), "");
   EXPECT_EQ(f.VK11.text(), "");
-  EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, 0);
-  EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+  EXPECT_EQ(s.f.AbwEFMerker, 0);
+  EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
 }
 
 TEST(FaecherLoeschen, WrittenFlagsStartOverForTheHalfYear) {
@@ -381,7 +381,7 @@ TEST(Aufraeumen, HidesTheEmptyAbiturBoxesAndShowsThemAgain) {
     f.AbiDeu.userChoose("3. Abifach, schriftlich");
 
     f.AufraeumenBut.userClick();
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 1);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 1);
     EXPECT_EQ(f.AufraeumenBut.text(), "alle Abiturfächer anzeigen");
     EXPECT_EQ(f.AufraeumenBut.hint(), "stellt wieder alle Eingabemöglichkeiten für Abiturfächer dar");
     for (const ui::ChoiceBox* box : f.AbiBox) {
@@ -390,7 +390,7 @@ TEST(Aufraeumen, HidesTheEmptyAbiturBoxesAndShowsThemAgain) {
     }
 
     f.AufraeumenBut.userClick();
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
     EXPECT_EQ(f.AufraeumenBut.text(), "leere Abiturfächer verbergen");
     EXPECT_EQ(f.AufraeumenBut.hint(), "blendet nicht gewählte Abiturfächer aus");
     for (const ui::ChoiceBox* box : f.AbiBox) {

@@ -177,7 +177,7 @@ TEST_F(Darstellen, SavingAndOpeningRestoresEveryFieldAndControl) {
     nachher["Controls"].erase(name);
   }
   EXPECT_EQ(nlohmann::ordered_json::diff(vorher, nachher), nlohmann::ordered_json::array());
-  EXPECT_EQ(ziel.programm.abgeleitet().AbwEFMerker, quelle.programm.abgeleitet().AbwEFMerker);
+  EXPECT_EQ(ziel.f.AbwEFMerker, quelle.f.AbwEFMerker);
 
   const TForm1& f = ziel.f;
   EXPECT_EQ(f.KM3.text(), "vokalprakt. Kurs");
@@ -276,7 +276,7 @@ TEST_F(Darstellen, TheEFModelReshapesTheElectiveRows) {
     }
     Oeffnen(s, Schreiben(std::string(fall.name) + ".abi", plan));
     const TForm1& f = s.f;
-    EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, fall.merker);
+    EXPECT_EQ(s.f.AbwEFMerker, fall.merker);
     EXPECT_EQ(s.l.AbwahlEF, fall.abwahlEF);  // showing a plan changes no stored choice
     EXPECT_EQ(f.AbwEFBox.visible(), fall.abwahlSichtbar);
     EXPECT_EQ(f.AbwEFLab.visible(), fall.abwahlSichtbar);
@@ -477,7 +477,7 @@ TEST_F(Darstellen, RolesFocusAndTidyingAreShown) {
        {&f.AbiFS1, &f.AbiNW1, &f.AbiDeu, &f.AbiMa, &f.AbiKM, &f.AbiEt, &f.AbiGW, &f.AbiSp, &f.AbiWa1}) {
     EXPECT_TRUE(box->visible()) << box->name();
   }
-  EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+  EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
   EXPECT_EQ(f.AufraeumenBut.text(), "leere Abiturfächer verbergen");
   EXPECT_EQ(f.AufraeumenBut.hint(), "blendet nicht gewählte Abiturfächer aus");
   EXPECT_EQ(s.l.SchwerpunktFS, 1);

@@ -140,6 +140,10 @@ TEST_F(Hauptfenster, KeepingOpenNote) {
        "bis in JgSt Q2"},
       {"computingDoesNotKeepTheScienceFocusOpen", 1, Inf, leer, leer, 2, 0, 1, 0, 0, false, "", ""},
       {"languageElectiveWithLanguageFocus", 1, E5, leer, leer, 2, 0, 1, 0, 1, false, "", ""},
+      // The older code of Italian from 11 is the same language as I0, as the sheet states it.
+      {"olderCodeOfNewItalianKeepsTheLanguageFocusOpen", 0, I1, leer, leer, 2, 0, 0, 0, 0, true, "Offenhaltung fremd-",
+       "bis Ende JgSt EF"},
+      {"focusFlagOutsideItsRangeShowsNoNote", 7, E5, leer, leer, 2, 0, 0, 0, 0, false, "", ""},
   };
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.name);
@@ -189,7 +193,7 @@ TEST_F(Hauptfenster, SecondElectiveMayEndAfterEF1OnlyWithANewItalian) {
     if (fall.zeile != PK) {
       l.Fach[fall.zeile] = I0;
     }
-    m_programm.abgeleitet().AbwEFMerker = fall.merker;
+    m_programm.hauptfenster().AbwEFMerker = fall.merker;
     f.FS11TestfuerAbEFEnt();
     EXPECT_EQ(f.AbwEFBox.visible(), fall.sichtbar);
     EXPECT_EQ(f.AbwEFLab.visible(), fall.sichtbar);

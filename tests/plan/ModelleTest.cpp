@@ -21,7 +21,7 @@ struct Sitzung {
   Programm programm;
   TForm1& f = programm.hauptfenster();
   Laufbahn& l = programm.laufbahn();
-  std::uint8_t& merker = programm.abgeleitet().AbwEFMerker;
+  std::uint8_t& merker = programm.hauptfenster().AbwEFMerker;
 };
 
 const ui::Datum kDezember{2026, 12, 10};
@@ -444,6 +444,9 @@ TEST_F(PhasenModelle, ArtsReplacementInQ2) {
     ASSERT_FALSE(t.f.KM3.visible());
     t.l.Schriftlich[KM] = 1;
     t.f.SchriftlichkeitSetzen();
+    // Columns: ..., 9 music, 10 elective, 11 project course, 12 additional course, and the
+    // replacement gets column 13.
+    SpalteFuellen(t.l, 13, 3);
     SpalteFuellen(t.l, 12, 3);
     SpalteFuellen(t.l, 10, 3);
     t.l.AbiNoteBerechnet = 1;
@@ -462,7 +465,8 @@ TEST_F(PhasenModelle, ArtsReplacementInQ2) {
     if (fall.stufe == 2) {
       EXPECT_FALSE(t.f.KMBoxSchriftl.enabled());
     }
-    EXPECT_TRUE(SpalteHat(t.l, 12, -1));
+    EXPECT_TRUE(SpalteHat(t.l, 13, -1));
+    EXPECT_TRUE(SpalteHat(t.l, 12, 3)) << "the additional course keeps its points";
     EXPECT_TRUE(SpalteHat(t.l, 10, 3));
     EXPECT_EQ(t.l.AbiNoteBerechnet, 0);
   }

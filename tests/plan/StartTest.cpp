@@ -245,8 +245,8 @@ TEST(Start, ThePlanStartsEmpty) {
     EXPECT_EQ(l.AbiNoteBerechnet, 0);
     EXPECT_EQ(l.Nachname, "");
     EXPECT_EQ(l.Vorname, "");
-    EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, 0);
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+    EXPECT_EQ(s.f.AbwEFMerker, 0);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
     EXPECT_EQ(s.z.Startaktion, 0);
   }
 }

@@ -209,7 +209,7 @@ struct Sitzung {
 
   ui::RecordingPrinter Drucken() {
     ui::RecordingPrinter drucker(Seitenbreite);
-    zahlen = WahlZettelDruck(drucker, programm);
+    zahlen = programm.WahlzettelDrucken(drucker);
     return drucker;
   }
 
@@ -591,8 +591,8 @@ void KleinesNotenbuch(Programm& p) {
       l.Noten[h][k] = noten[h][k];
     }
   }
-  p.abgeleitet().KursSchriftlich = {};
-  p.abgeleitet().KursSchriftlich[2] = 1;
+  p.abgeleitet().notenbuch.KursSchriftlich = {};
+  p.abgeleitet().notenbuch.KursSchriftlich[2] = 1;
 }
 
 const Zeilen kSpaltenkoepfe = {"T(13.5, 5) 8: Fach", "T(15.5, 5) 8: Q1.1", "T(16.3, 5) 8: Q1.2",
@@ -683,7 +683,7 @@ TEST(Wahlzettel, CancelledJobDrawsNothing) {
   Sitzung s(1, 2);
   s.Grundplan();
   ui::RecordingPrinter drucker(Seitenbreite, false);
-  EXPECT_EQ(WahlZettelDruck(drucker, s.programm), "");
+  EXPECT_EQ(s.programm.WahlzettelDrucken(drucker), "");
   EXPECT_EQ(Blatt(drucker), Zeilen{"begin"});
 }
 
