@@ -1,6 +1,7 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +34,9 @@ std::vector<std::string> PKEintraege() {
 }
 
 // One run of the program with the report window; no stage directory, so teacher mode is off.
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(ui::Datum heute = Februar, ui::Bildschirm bildschirm = {1280, 800}, int stufe = 1)
-      : platform(heute, bildschirm, "/nonexistent-kelvaro-stage"),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {
+      : Testprogramm({.stufe = stufe, .heute = heute, .bildschirm = bildschirm}) {
     m.onWahlzettelDruck([this] {
       ++drucke;
       nameBeimDruck = l.Vorname + " " + l.Nachname;
@@ -86,12 +86,7 @@ struct Sitzung {
     m.OKBut.userClick();
   }
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
   TForm2& m = programm.meldungsfenster();
-  Laufbahn& l = programm.laufbahn();
   int drucke = 0;
   std::string nameBeimDruck;
   int kurseBeimDruck = -1;

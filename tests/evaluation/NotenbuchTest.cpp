@@ -1,6 +1,7 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,9 @@ namespace kelvaro {
 namespace {
 
 // A program in February 2026: subject choices for the coming year, Q1 (semester 3) by default.
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(int stufe = 1)
-      : platform(ui::Datum{2026, 2, 10}, ui::Bildschirm{1280, 800}, "/nonexistent-kelvaro-stage"),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {}
+      : Testprogramm({.stufe = stufe, .heute = {2026, 2, 10}}) {}
 
   // The fields of a Q1 plan without violations: English (LK A), physics (LK B) and chemistry,
   // mathematics third and history fourth Abitur subject, project course "Schüler experi.",
@@ -84,12 +84,7 @@ struct Sitzung {
     }
   }
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
   TForm2& m = programm.meldungsfenster();
-  Laufbahn& l = programm.laufbahn();
   Abgeleitet& a = programm.abgeleitet();
 };
 

@@ -2,6 +2,8 @@
 #include "evaluation/Pruefregeln.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -154,19 +156,15 @@ Edition EditionFuer(int stufe, const std::string& abiturjahrgang = "") {
 }
 
 // A started program for one stage and day, on a design-size screen.
-struct Umgebung {
+struct Umgebung : test::Testprogramm {
   explicit Umgebung(int stufe = 1, ui::Datum heute = kFaecherwahl, const std::string& abiturjahrgang = "")
-      : platform(heute, ui::Bildschirm{1280, 800}, "/tmp"),
-        programm(platform, dialogs, EditionFuer(stufe, abiturjahrgang)) {}
+      : Testprogramm({.heute = heute, .verzeichnis = "/tmp", .edition = EditionFuer(stufe, abiturjahrgang)}) {}
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& hauptfenster = programm.hauptfenster();
+  TForm1& hauptfenster = f;
   TForm2& bericht = programm.meldungsfenster();
-  Laufbahn& plan = programm.laufbahn();
+  Laufbahn& plan = l;
   Abgeleitet& abgeleitet = programm.abgeleitet();
-  Laufzeit& laufzeit = programm.laufzeit();
+  Laufzeit& laufzeit = z;
 };
 
 void Rollen(Laufbahn& l, std::initializer_list<std::pair<AbiPosition, int>> rollen) {
@@ -266,10 +264,6 @@ struct Fall {
 
 std::ostream& operator<<(std::ostream& os, const Fall& fall) {
   return os << fall.name;
-}
-
-std::string FallName(const ::testing::TestParamInfo<Fall>& info) {
-  return info.param.name;
 }
 
 void FallPruefen(const Fall& fall) {
@@ -413,7 +407,7 @@ const Fall kLeereZeilen[] = {
      },
      {kA1, kA3, kA4, kA5, kA6, kA7, kA8, kA9Wahlfach, kA10Vertiefung1, kA11, kA15, kA16, kA19}},
 };
-INSTANTIATE_TEST_SUITE_P(LeereZeilen, Pruefregel, ::testing::ValuesIn(kLeereZeilen), FallName);
+INSTANTIATE_TEST_SUITE_P(LeereZeilen, Pruefregel, ::testing::ValuesIn(kLeereZeilen), test::FallName<Fall>);
 
 // A fresh program: every row empty, no roles. The models and the focus decide which rows
 // are reported.
@@ -587,7 +581,7 @@ const Fall kProjektkurse[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Projektkurse, Pruefregel, ::testing::ValuesIn(kProjektkurse), FallName);
+INSTANTIATE_TEST_SUITE_P(Projektkurse, Pruefregel, ::testing::ValuesIn(kProjektkurse), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: the deep-dive course of Q2.2, rows that must differ, repeated electives.
@@ -719,7 +713,7 @@ const Fall kGleichheiten[] = {
      {}},
     {"DeepDiveRowInModel2IsNoThirdElective", [](Laufbahn& l) { l.Fach[VK1] = Inf; }, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Gleichheiten, Pruefregel, ::testing::ValuesIn(kGleichheiten), FallName);
+INSTANTIATE_TEST_SUITE_P(Gleichheiten, Pruefregel, ::testing::ValuesIn(kGleichheiten), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: Italian and the languages carried on from lower secondary school.
@@ -840,7 +834,7 @@ const Fall kItalienisch[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Italienisch, Pruefregel, ::testing::ValuesIn(kItalienisch), FallName);
+INSTANTIATE_TEST_SUITE_P(Italienisch, Pruefregel, ::testing::ValuesIn(kItalienisch), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: computing as the only science of the language focus.
@@ -913,7 +907,7 @@ const Fall kInformatik[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Informatik, Pruefregel, ::testing::ValuesIn(kInformatik), FallName);
+INSTANTIATE_TEST_SUITE_P(Informatik, Pruefregel, ::testing::ValuesIn(kInformatik), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: counts of the Abitur roles.
@@ -942,7 +936,7 @@ const Fall kRollen[] = {
      },
      {kA28Lk1, kA28Lk2, kA28Abi3, kA28Abi4, kA29}},
 };
-INSTANTIATE_TEST_SUITE_P(Rollen, Pruefregel, ::testing::ValuesIn(kRollen), FallName);
+INSTANTIATE_TEST_SUITE_P(Rollen, Pruefregel, ::testing::ValuesIn(kRollen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: sport, deselected and replaced Abitur subjects, Latin and the arts in Q1.
@@ -1095,7 +1089,7 @@ const Fall kAbiturfaecher[] = {
      {kA36}},
     {"ArtElectiveEndsWithEF", [](Laufbahn& l) { l.Fach[Wa1] = Ku; }, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Abiturfaecher, Pruefregel, ::testing::ValuesIn(kAbiturfaecher), FallName);
+INSTANTIATE_TEST_SUITE_P(Abiturfaecher, Pruefregel, ::testing::ValuesIn(kAbiturfaecher), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B runs only when group A found nothing.
@@ -1336,7 +1330,7 @@ const Fall kKombinationen[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Kombinationen, Pruefregel, ::testing::ValuesIn(kKombinationen), FallName);
+INSTANTIATE_TEST_SUITE_P(Kombinationen, Pruefregel, ::testing::ValuesIn(kKombinationen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B: hours, course counts and timetable limits.
@@ -1500,7 +1494,7 @@ const Fall kStunden[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Stunden, Pruefregel, ::testing::ValuesIn(kStunden), FallName);
+INSTANTIATE_TEST_SUITE_P(Stunden, Pruefregel, ::testing::ValuesIn(kStunden), test::FallName<Fall>);
 
 // The thresholds, read as the main window last computed them.
 const Fall kSchwellen[] = {
@@ -1548,7 +1542,7 @@ const Fall kSchwellen[] = {
      kFaecherwahl,
      [](Abgeleitet& a) { a.zusatzkurse.ZKAnzahl = 2; }},
 };
-INSTANTIATE_TEST_SUITE_P(Schwellen, Pruefregel, ::testing::ValuesIn(kSchwellen), FallName);
+INSTANTIATE_TEST_SUITE_P(Schwellen, Pruefregel, ::testing::ValuesIn(kSchwellen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B: written courses of the half-year the plan is made for.
@@ -1747,7 +1741,7 @@ const Fall kSchriftlichEF[] = {
      {},
      0},
 };
-INSTANTIATE_TEST_SUITE_P(SchriftlichEF, Pruefregel, ::testing::ValuesIn(kSchriftlichEF), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichEF, Pruefregel, ::testing::ValuesIn(kSchriftlichEF), test::FallName<Fall>);
 
 const Fall kSchriftlichQ[] = {
     {"NoWrittenScience", [](Laufbahn& l) { NaturwissenschaftOhneRolle(l); }, {kB20}},
@@ -1889,7 +1883,7 @@ const Fall kSchriftlichQ[] = {
     {"Q21NoWrittenSocialScience", [](Laufbahn& l) { GesellschaftOhneRolle(l); }, {}, 2, kKlausurwahl1},
     {"Q1NoWrittenSocialScienceForExamsOfQ12", [](Laufbahn& l) { GesellschaftOhneRolle(l); }, {kB22}, 1, kKlausurwahl2},
 };
-INSTANTIATE_TEST_SUITE_P(SchriftlichQ, Pruefregel, ::testing::ValuesIn(kSchriftlichQ), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichQ, Pruefregel, ::testing::ValuesIn(kSchriftlichQ), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // The closing block of a plan without messages.

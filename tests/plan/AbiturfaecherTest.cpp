@@ -1,6 +1,7 @@
 #include "app/PlanJson.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,8 @@ namespace kelvaro {
 namespace {
 
 // A program started on a given day for a given stage, on a design-size screen.
-struct Sitzung {
-  Sitzung(ui::Datum heute, int stufe)
-      : platform(heute, ui::Bildschirm{1280, 800}, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
+struct Sitzung : test::Testprogramm {
+  Sitzung(ui::Datum heute, int stufe) : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = "/tmp"}) {}
 };
 
 // Exam choices for the second half-year: Q1.2 with stage 1, Q2.2 with stage 2, EF.2 with 0.

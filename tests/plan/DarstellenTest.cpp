@@ -2,6 +2,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(ui::Datum heute, int stufe = 1, fs::path arbeitsverzeichnis = "/tmp")
-      : platform(heute, ui::Bildschirm{1280, 800}, std::move(arbeitsverzeichnis)),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {
+      : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = std::move(arbeitsverzeichnis)}) {
     f.activate();
   }
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
-  Laufzeit& z = programm.laufzeit();
 };
 
 constexpr ui::Datum Dezember{2025, 12, 10};  // Q1.2; Q2.2 with stage 2

@@ -1,5 +1,6 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,10 @@ namespace {
 // A fresh program on 10 December 2026 (exam choices for Q1.2) with a design-size screen.
 class Hauptfenster : public ::testing::Test {
  protected:
-  ui::FixedPlatform m_platform{ui::Datum{2026, 12, 10}, ui::Bildschirm{1280, 800}, "/tmp"};
-  ui::ScriptedDialogs m_dialogs;
-  Programm m_programm{m_platform, m_dialogs};
-  TForm1& f = m_programm.hauptfenster();
-  Laufbahn& l = m_programm.laufbahn();
+  test::Testprogramm m_test{{.stufe = 1, .heute = {2026, 12, 10}, .verzeichnis = "/tmp", .edition = GebauteEdition()}};
+  Programm& m_programm = m_test.programm;
+  TForm1& f = m_test.f;
+  Laufbahn& l = m_test.l;
 };
 
 TEST_F(Hauptfenster, StartsWithTheEmptyPlan) {
