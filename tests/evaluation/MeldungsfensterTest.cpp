@@ -2,6 +2,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 #include "support/Testprogramm.h"
+#include "support/Plaene.h"
 
 #include <gtest/gtest.h>
 
@@ -46,24 +47,7 @@ struct Sitzung : test::Testprogramm {
 
   // A Q1 plan that breaks no rule, chosen in the main window: project-course model with
   // "Schüler experi.", a deep-dive course in Q2.2, English and physics as advanced courses.
-  void GueltigerPlan() {
-    f.WahlFS1.userChoose("Englisch (ab 5)");
-    f.WahlNW1.userChoose("Physik");
-    f.WahlNW2.userChoose("Chemie");
-    f.WahlGW.userChoose("Geschichte");
-    f.WahlEt.userChoose("evan. Religion");
-    f.WahlKM.userChoose("Musik");
-    f.WahlWa1.userChoose("Französisch (ab 7)");
-    f.WahlWa2.userChoose("Informatik");
-    f.WahlVK10.userChoose("VK Mathem.");
-    f.WahlPK.userChoose("Schüler experi.");
-    f.VK12JNBox.userChoose("ja");
-    f.WahlVK30.userChoose("VK Deutsch");
-    f.AbiFS1.userChoose("LK A");
-    f.AbiNW1.userChoose("LK B");
-    f.AbiMa.userChoose("3. Abifach, schriftlich");
-    f.AbiGW.userChoose("4. Abifach, mündlich");
-  }
+  void GueltigerPlan() { test::GueltigerQ1Plan(f); }
 
   // "Laufbahn Prüfen", then "Wahlzettel ausdrucken" on a clean report; the student declares
   // a second foreign language from year 7, which the plan allows.
