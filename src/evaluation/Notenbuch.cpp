@@ -147,8 +147,8 @@ Spaltenkurs KursDerSpalte(const Laufbahn& l, const Zusatzkurse& zk, int halbjahr
     case K::Mathematik:
       return {"Mathematik", "Mat", 700, 4, Gk, l.Schriftlich[Ma]};
     case K::Sport: {
-      const bool mitErsatz = l.ErsatzfachAktiv == 1 && l.ErsatzfachVon <= halbjahrNr &&
-                             halbjahrNr <= l.ErsatzfachBis && l.ErsatzfachBis > 2 && l.Fach[Sp] != leer;
+      const bool mitErsatz = l.ErsatzfachAktiv == 1 && l.ErsatzfachVon <= halbjahrNr && halbjahrNr <= l.ErsatzfachBis &&
+                             l.ErsatzfachBis > 2 && l.Fach[Sp] != leer;
       if (mitErsatz) {
         return {"Sport/" + FachKuerzel(l.Fach[Sp]), "Spo/" + FachKuerzel(l.Fach[Sp]), 600, 10, Gk, l.Schriftlich[Sp]};
       }

@@ -2,8 +2,8 @@
 
 #include "plan/Faechermengen.h"
 #include "plan/Laufbahn.h"
-#include "sheet/Barcodetabellen.h"
 #include "plan/Windows1252.h"
+#include "sheet/Barcodetabellen.h"
 
 #include <cmath>
 

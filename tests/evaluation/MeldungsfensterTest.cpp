@@ -1,8 +1,8 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
-#include "support/Testprogramm.h"
 #include "support/Plaene.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,7 @@ namespace {
 
 // A program in February 2026: subject choices for the coming year, Q1 (semester 3) by default.
 struct Sitzung : test::Testprogramm {
-  explicit Sitzung(int stufe = 1)
-      : Testprogramm({.stufe = stufe, .heute = {2026, 2, 10}}) {}
+  explicit Sitzung(int stufe = 1) : Testprogramm({.stufe = stufe, .heute = {2026, 2, 10}}) {}
 
   // The fields of a Q1 plan without violations: English (LK A), physics (LK B) and chemistry,
   // mathematics third and history fourth Abitur subject, project course "Schüler experi.",

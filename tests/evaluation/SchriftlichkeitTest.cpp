@@ -286,7 +286,8 @@ const SchriftlichFall kEFFaelle[] = {
      {{.zeile = VK1, .checked = false, .enabled = false, .visible = false, .flag = 0}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(SchriftlichEF, SchriftlichRegel, ::testing::ValuesIn(kEFFaelle), test::FallName<SchriftlichFall>);
+INSTANTIATE_TEST_SUITE_P(SchriftlichEF, SchriftlichRegel, ::testing::ValuesIn(kEFFaelle),
+                         test::FallName<SchriftlichFall>);
 
 // ---------------------------------------------------------------------------------------
 // Stages Q1 and Q2.
@@ -430,7 +431,8 @@ const SchriftlichFall kQFaelle[] = {
      {{.zeile = Wa2, .visible = false}, {.zeile = VK1, .visible = false}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(SchriftlichQ, SchriftlichRegel, ::testing::ValuesIn(kQFaelle), test::FallName<SchriftlichFall>);
+INSTANTIATE_TEST_SUITE_P(SchriftlichQ, SchriftlichRegel, ::testing::ValuesIn(kQFaelle),
+                         test::FallName<SchriftlichFall>);
 
 // ---------------------------------------------------------------------------------------
 // Boxes of dropped courses: hidden once the course is no longer attended in the half-year

@@ -2,8 +2,8 @@
 
 #include "plan/Katalog.h"
 #include "plan/Laufbahn.h"
-#include "ui/Printer.h"
 #include "support/Faelle.h"
+#include "ui/Printer.h"
 
 #include <gtest/gtest.h>
 

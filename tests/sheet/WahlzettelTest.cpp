@@ -3,11 +3,11 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
-#include "support/Testprogramm.h"
 #include "sheet/Barcode.h"
 #include "sheet/Plantext.h"
-#include "ui/Printer.h"
 #include "support/Faelle.h"
+#include "support/Testprogramm.h"
+#include "ui/Printer.h"
 
 #include <gtest/gtest.h>
 
@@ -169,7 +169,10 @@ Edition FesteEdition(int stufe) {
 // for the second half-year. No stage directory, so teacher mode is off.
 struct Sitzung : test::Testprogramm {
   Sitzung(int stufe, int monat)
-      : Testprogramm({.stufe = stufe, .heute = {monat >= 8 ? 2025 : 2026, monat, 3}, .uhrzeit = {8, 5, 9}, .edition = FesteEdition(stufe)}) {}
+      : Testprogramm({.stufe = stufe,
+                      .heute = {monat >= 8 ? 2025 : 2026, monat, 3},
+                      .uhrzeit = {8, 5, 9},
+                      .edition = FesteEdition(stufe)}) {}
 
   // A plan without violations: English (LK A), physics (LK B) and chemistry, mathematics
   // third and history fourth Abitur subject, project course "Schüler experi.", social
