@@ -133,9 +133,14 @@ inline constexpr Wahleintrag PKWahl[] = {{"Schüler experi.", PKSE}, {"Schülerf
                                          {"Lerntraining", PKLT},    {"Podcast", PKPC},      {"Theater und Lit.", PKTL}};
 // The alternative project course of the name panel: the project courses, and social
 // engagement, which only the alternative offers.
-inline constexpr Wahleintrag AlternativPKWahl[] = {
-    {"Schüler experi.", PKSE}, {"Schülerfirma", PKSF},     {"Künstl. Gestalten", PKKG}, {"Lerntraining", PKLT},
-    {"Podcast", PKPC},         {"Theater und Lit.", PKTL}, {"Soziales Engagem.", PKSO}};
+inline constexpr auto AlternativPKWahl = [] {
+  std::array<Wahleintrag, std::size(PKWahl) + 1> eintraege{};
+  for (std::size_t i = 0; i < std::size(PKWahl); ++i) {
+    eintraege[i] = PKWahl[i];
+  }
+  eintraege.back() = {"Soziales Engagem.", PKSO};
+  return eintraege;
+}();
 
 // The subject of the entry with exactly this text; nothing when no entry has it.
 std::optional<FachTyp> FachZumText(Wahlzuordnung zuordnung, std::string_view text);

@@ -3,6 +3,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 #include "support/Faelle.h"
+#include "support/Plaene.h"
 #include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
@@ -302,22 +303,7 @@ TEST(PruefBasisplan, BreaksNoRuleInAnyStage) {
 TEST(PruefBasisplan, IsWhatTheChoiceBoxesBuild) {
   Umgebung u;
   TForm1& f = u.hauptfenster;
-  f.WahlFS1.userChoose("Englisch (ab 5)");
-  f.WahlNW1.userChoose("Physik");
-  f.WahlNW2.userChoose("Chemie");
-  f.WahlGW.userChoose("Geschichte");
-  f.WahlEt.userChoose("evan. Religion");
-  f.WahlKM.userChoose("Musik");
-  f.WahlWa1.userChoose("Französisch (ab 7)");
-  f.WahlWa2.userChoose("Informatik");
-  f.WahlVK10.userChoose("VK Mathem.");
-  f.WahlPK.userChoose("Schüler experi.");
-  f.AbiFS1.userChoose("LK A");
-  f.AbiNW1.userChoose("LK B");
-  f.AbiMa.userChoose("3. Abifach, schriftlich");
-  f.AbiGW.userChoose("4. Abifach, mündlich");
-  f.VK12JNBox.userChoose("ja");
-  f.WahlVK30.userChoose("VK Deutsch");
+  test::GueltigerQ1Plan(f);
   u.bericht.MeldungAnzeigen();
   ErwarteBericht(u.bericht, {});
 
