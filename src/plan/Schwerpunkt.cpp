@@ -37,6 +37,8 @@ void TForm1::SchwerpunktSetzen() {
     abi.setItemIndex(0);
   };
 
+  // The first science is grade-book column 3 with the language focus and 2 with the
+  // science focus: its points move with it.
   if (Schwerpunkt.text() == "Naturwissenschaftlicher Schwerpunkt") {
     if (l.SchwerpunktFS == 1) {
       l.NotenspalteKopieren(3, 2);
