@@ -2,16 +2,11 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "sheet/Auswahl2027G9.h"
 
 // Showing a plan that was replaced from outside the window, and the plan file.
 
 namespace kelvaro {
-
-namespace {
-
-const char* const Stufenordner[] = {"EF", "Q1", "Q2"};
-
-}  // namespace
 
 void TForm1::LaufbahnDarstellen() {
   Laufbahn& l = m_programm.laufbahn();
@@ -207,7 +202,12 @@ void TForm1::LaufbahnDarstellen() {
     VersionsLab.setText("Abiturjahrgang " + z.edition.Abiturjahrgang + " G9 - Version " + z.edition.Version);
     LehrerVersionsLab.setVisible(false);
   } else {
-    VersionsLab.setText(z.Dateiname);
+    const StufenSchuelerTyp* schueler = m_programm.stufenstand().Aktuell();
+    if (z.StufeGeladen == 1 && schueler != nullptr && schueler->InListe == 1) {
+      VersionsLab.setText(schueler->Vorname + " " + schueler->Nachname + ", Abi " + z.edition.Abiturjahrgang);
+    } else {
+      VersionsLab.setText(z.Dateiname);
+    }
     LehrerVersionsLab.setText(" G9 - Version " + z.edition.Version);
     LehrerVersionsLab.setVisible(true);
   }
@@ -291,6 +291,16 @@ bool TForm1::SchuelerLaden() {
 }
 
 void TForm1::DateiLadenClick() {
+  const Laufzeit& z = m_programm.laufzeit();
+  // In teacher mode the stage's students are picked from the stage table instead.
+  if (z.Lehrermodus == 1 && z.StufeGeladen == 1 && m_programm.stufenstand().Schuelerzahl() > 0) {
+    m_programm.auswahlfenster().Zeigen();
+    return;
+  }
+  DateiAusDialogLaden();
+}
+
+void TForm1::DateiAusDialogLaden() {
   Laufzeit& z = m_programm.laufzeit();
   const auto pfad = m_programm.dialogs().openFile();
   if (!pfad) {
@@ -316,8 +326,7 @@ void TForm1::DateiSpeichernClick() {
   std::filesystem::path verzeichnis;
   std::string vorschlag;
   if (z.StufeGeladen == 1) {
-    const int stufe = z.Stufe >= 0 && z.Stufe <= 2 ? z.Stufe : 1;
-    verzeichnis = z.Stufenverzeichnis / Stufenordner[stufe];
+    verzeichnis = z.Stufenverzeichnis / StufenOrdner(z.Stufe);
     vorschlag = z.Dateiname;
   }
   auto pfad = m_programm.dialogs().saveFile(verzeichnis, vorschlag);

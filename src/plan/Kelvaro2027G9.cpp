@@ -189,7 +189,20 @@ void TForm1::ControlsRegistrieren() {
                                                                   &SchwerpunktBut,
                                                                   &StundenzahlBut,
                                                                   &ZusatzkurseBut,
-                                                                  &Button8}) {
+                                                                  &Button8,
+                                                                  &ScanPanel,
+                                                                  &Label28,
+                                                                  &SpeichernCheckBox,
+                                                                  &NachScanZurueckCheckBox,
+                                                                  &ScanZahlLab,
+                                                                  &ScanSchuelerLab,
+                                                                  &ScanVerzeichnisLab,
+                                                                  &ScanEdit,
+                                                                  &Button6,
+                                                                  &Button7,
+                                                                  &SpeicherNameLab,
+                                                                  &ScanLab,
+                                                                  &ScanTextIntLab}) {
     add(*control);
   }
   for (ui::Control* control : std::initializer_list<ui::Control*>{
@@ -208,6 +221,11 @@ void TForm1::ControlsRegistrieren() {
   for (ui::Control* control : std::initializer_list<ui::Control*>{&StuDiffQualiEdit, &VielWenigLabel, &StundenLabel,
                                                                   &KursAbwahlLabel, &AbwaehlbarLabel}) {
     control->setParent(&Panel1);
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &Label28, &SpeichernCheckBox, &NachScanZurueckCheckBox, &ScanZahlLab, &ScanSchuelerLab, &ScanVerzeichnisLab,
+           &ScanEdit, &Button6, &Button7, &SpeicherNameLab, &ScanLab, &ScanTextIntLab}) {
+    control->setParent(&ScanPanel);
   }
   VeraltertText.setParent(&VeraltertPanel);
   VeraltertBut.setParent(&VeraltertPanel);
@@ -364,6 +382,23 @@ void TForm1::Anfangszustand() {
                           "Wahlzettel mehr ausdrucken.", "Laden Sie das aktuelle Programm von ",
                           "der Homepage der Schule."});
 
+  ScanPanel.setVisible(false);
+  ScanPanel.setText("");
+  ScanPanel.setColor(farben::InaktiveTitelleiste);
+  Label28.setText("Scannen mit dem Barcodescanner:");
+  Label28.setBold(true);
+  SpeichernCheckBox.setText("automatisch speichern unter dem Schülernamen");
+  SpeichernCheckBox.setChecked(true);
+  NachScanZurueckCheckBox.setText("nach einem Scan direkt zurück zur Hauptseite");
+  ScanZahlLab.setText("Bisher gescannte Wahlzettel: 0");
+  ScanSchuelerLab.setText("Bisher gescannte Wahlzettel: 0");
+  ScanVerzeichnisLab.setText("Scanverzeichnis: Abitur\\AbiScan");
+  Button6.setText("Scantext löschen");
+  Button7.setText("Scanfenster schließen");
+  SpeicherNameLab.setText("letzter Speichername:");
+  ScanLab.setText("letzter Scan:");
+  ScanTextIntLab.setText("Codefolge");
+
   Panel1.setText("");
   AbwaehlbarLabel.setText("abwählbar");
   TestEdit.setVisible(false);
@@ -418,10 +453,20 @@ void TForm1::HandlerBinden() {
       {&Button3, &TForm1::DateiLadenClick},
       {&Button5, &TForm1::DateiSpeichernClick},
       {&VeraltertBut, &TForm1::VeraltertButClick},
+      {&ScanBut, &TForm1::ScanButClick},
+      {&Button6, &TForm1::ScanTextLoeschenButClick},
+      {&Button7, &TForm1::ScanOKClick},
+      {&NaechsterSchuelerBut, &TForm1::NaechsterSchuelerButClick},
+      {&VorherigerSchuelerBut, &TForm1::VorherigerSchuelerButClick},
+      {&ImStufenVerzeichnisSuchenBut, &TForm1::ImStufenVerzeichnisSuchenButClick},
   };
   for (const auto& [knopf, handler] : knoepfe) {
     knopf->onClick([this, handler = handler] { (this->*handler)(); });
   }
+  ScanEdit.onChange([this] { ScanEditChange(); });
+  // The two check boxes only hand the input back to the scan field.
+  SpeichernCheckBox.onClick([this] { requestFocus(ScanEdit); });
+  NachScanZurueckCheckBox.onClick([this] { requestFocus(ScanEdit); });
   onActivate([this] { FormActivate(); });
 }
 

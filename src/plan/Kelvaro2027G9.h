@@ -120,6 +120,15 @@ class TForm1 : public ui::Window {
   ui::MultiLineText VeraltertText{"VeraltertText"};
   ui::Button VeraltertBut{"VeraltertBut"};
 
+  // The scan panel of teacher mode: a barcode scanner types each sheet into ScanEdit.
+  ui::Panel ScanPanel{"ScanPanel"};
+  ui::Label Label28{"Label28"};
+  ui::CheckBox SpeichernCheckBox{"SpeichernCheckBox"}, NachScanZurueckCheckBox{"NachScanZurueckCheckBox"};
+  ui::Label ScanZahlLab{"ScanZahlLab"}, ScanSchuelerLab{"ScanSchuelerLab"}, ScanVerzeichnisLab{"ScanVerzeichnisLab"};
+  ui::EditField ScanEdit{"ScanEdit"};
+  ui::Button Button6{"Button6"}, Button7{"Button7"};
+  ui::Label SpeicherNameLab{"SpeicherNameLab"}, ScanLab{"ScanLab"}, ScanTextIntLab{"ScanTextIntLab"};
+
   // The info buttons; the info window opens from them.
   ui::Panel InfoPanel{"InfoPanel"};
   ui::Label Label13{"Label13"};
@@ -140,6 +149,19 @@ class TForm1 : public ui::Window {
   void FormCreate();
   void FormActivate();
   void VeraltertButClick();
+
+  // Teacher mode: the stage beside the program, walking its students, scanning sheets.
+  // What the activation does for `Startaktion`: load the stage at the first activation,
+  // then once the plan or the file dialog the student picker asked for.
+  void StartaktionAusfuehren();
+  void GanzeStufeLaden();
+  void NaechsterSchuelerButClick();
+  void VorherigerSchuelerButClick();
+  void ImStufenVerzeichnisSuchenButClick();
+  void ScanButClick();
+  void ScanEditChange();
+  void ScanTextLoeschenButClick();
+  void ScanOKClick();
 
   // Subject choice and grid filling.
   void WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste);
@@ -228,6 +250,8 @@ class TForm1 : public ui::Window {
   // unchanged) when the file cannot be read or holds values the program does not know.
   bool SchuelerLaden();
   void DateiLadenClick();
+  // The open-file dialog, then the chosen file is read and shown.
+  void DateiAusDialogLaden();
   void DateiSpeichernClick();
 
   Programm& programm() { return m_programm; }
@@ -236,6 +260,12 @@ class TForm1 : public ui::Window {
   std::uint8_t AbwEFMerker = 0;
   // The empty Abitur boxes are hidden.
   std::uint8_t AbiLeerVerborgen = 0;
+
+  // The last complete scan, as typed, and whether it was a sheet that was taken.
+  std::string ScanText;
+  bool ScanAngenommen = false;
+  // The plan file the last accepted scan was written to; empty when none was written.
+  std::filesystem::path ScanDatei;
 
  private:
   void ControlsRegistrieren();
@@ -257,6 +287,10 @@ class TForm1 : public ui::Window {
   // in the second half of Q2, everything else oral.
   void SchriftlichStartwerte();
   void AbwahlAusBox(ui::ChoiceBox& box, std::uint8_t& abwahl, bool nachQ11Erlaubt);
+  // A scan that is no sheet of this program: the reason in ScanLab, the panel red.
+  void Fehlscan(const std::string& grund);
+  // Opens the plan file of the current student of the stage table.
+  void StufenSchuelerLaden();
   void WahlfachWeiterfuehren();
 
   Programm& m_programm;

@@ -3,6 +3,7 @@
 #include "evaluation/Abgeleitet.h"
 #include "plan/Laufbahn.h"
 #include "plan/Laufzeit.h"
+#include "sheet/Stufe.h"
 #include "ui/Dialogs.h"
 #include "ui/Platform.h"
 #include "ui/Printer.h"
@@ -33,6 +34,9 @@ class Programm {
   const Laufbahn& laufbahn() const { return m_laufbahn; }
   Abgeleitet& abgeleitet() { return m_abgeleitet; }
   const Abgeleitet& abgeleitet() const { return m_abgeleitet; }
+  // The stage of teacher mode: name list, plan-file table, scans since start.
+  Stufenstand& stufenstand() { return m_stufenstand; }
+  const Stufenstand& stufenstand() const { return m_stufenstand; }
   Laufzeit& laufzeit() { return m_laufzeit; }
   const Laufzeit& laufzeit() const { return m_laufzeit; }
   const ui::Platform& platform() const { return m_platform; }
@@ -53,6 +57,7 @@ class Programm {
   Laufbahn m_laufbahn;
   Abgeleitet m_abgeleitet;
   Laufzeit m_laufzeit;
+  Stufenstand m_stufenstand;
   std::unique_ptr<TForm1> m_form1;
   std::unique_ptr<TForm2> m_form2;
   std::unique_ptr<TForm3> m_form3;

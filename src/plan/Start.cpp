@@ -141,6 +141,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
+  StartaktionAusfuehren();
   const Laufzeit& z = m_programm.laufzeit();
   // Teacher mode starts here once a stage's name list is found beside the program; until
   // then the program runs for students only.
