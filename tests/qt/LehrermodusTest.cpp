@@ -81,8 +81,8 @@ class LehrermodusTest : public QObject {
     blatt.Fach[kelvaro::NW1] = kelvaro::Ph;
     blatt.Nachname = "Özdem";
     blatt.Vorname = "Can";
-    const std::u32string getippt = kelvaro::WieGescannt(kelvaro::Utf8Zeichen(
-        kelvaro::BarCodeText(kelvaro::BarCodeWerteErsetzt(kelvaro::BarCodeWerteSetzen(blatt)))));
+    const std::u32string getippt = kelvaro::WieGescannt(
+        kelvaro::Utf8Zeichen(kelvaro::BarCodeText(kelvaro::BarCodeWerteErsetzt(kelvaro::BarCodeWerteSetzen(blatt)))));
     for (char32_t c : getippt) {
       QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
     }
