@@ -424,6 +424,7 @@ void TForm1::HandlerBinden() {
   for (const auto& [knopf, handler] : knoepfe) {
     knopf->onClick([this, handler = handler] { (this->*handler)(); });
   }
+  InfoKnoepfeBinden();
   onActivate([this] { FormActivate(); });
 }
 

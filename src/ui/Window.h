@@ -47,11 +47,18 @@ class Window {
   void setFrame(int extraWidth, int extraHeight);
   // Resizes the window, keeping its frame.
   void setSize(int width, int height) { setClientSize(width - m_frameWidth, height - m_frameHeight); }
+  // The frame the desktop really draws, measured on the shown window: the outer size stays
+  // and the client area takes what the frame leaves.
+  void adoptFrame(int extraWidth, int extraHeight);
   // Scales position, size and font of every control, halves rounded to even.
   void scaleControls(double factor);
 
   const std::vector<Control*>& controls() const { return m_controls; }
   Control* find(const std::string& name) const;
+
+  // The control that has the keyboard focus; nullptr when the window leaves it to the desktop.
+  Control* focusControl() const { return m_focus; }
+  void setFocusControl(Control* control);
 
   void setObserver(class WindowObserver* observer) { m_observer = observer; }
 
@@ -73,6 +80,7 @@ class Window {
   int m_frameHeight = 0;
   Handler m_onActivate;
   std::vector<Control*> m_controls;
+  Control* m_focus = nullptr;
   class WindowObserver* m_observer = nullptr;
 };
 
