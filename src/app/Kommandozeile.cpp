@@ -1,5 +1,6 @@
 #include "app/Kommandozeile.h"
 
+#include "app/InfoBefehl.h"
 #include "app/PlanJson.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace kelvaro {
 
@@ -31,9 +33,11 @@ const char* const Hilfe =
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
     "                              druckt den Wahlzettel in eine PDF-Datei\n"
+    "  info [THEMA]                zeigt den Text eines Info-Themas (0 bis 10) oder die Liste der Themen\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
-    "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
+    "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n"
+    "Ohne Befehl startet das Programm mit seinen Fenstern; --date und --stufe gelten auch dort.\n";
 
 struct Aufruf {
   std::string befehl;
@@ -395,12 +399,30 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   if (aufruf->befehl == "sheet") {
     return Sheet(*aufruf, err, pdfDrucker);
   }
+  if (aufruf->befehl == "info") {
+    return InfoBefehl(aufruf->parameter, out, err);
+  }
   if (aufruf->befehl.empty()) {
     err << Hilfe;
   } else {
     err << "Unbekannter Befehl \"" << aufruf->befehl << "\".\n" << Hilfe;
   }
   return ExitFehler;
+}
+
+std::optional<DesktopOptionen> DesktopOptionenLesen(const std::vector<std::string>& argumente, const ui::Datum& heute) {
+  for (std::size_t i = 0; i < argumente.size(); i += 2) {
+    if (argumente[i] != "--date" && argumente[i] != "--stufe") {
+      return std::nullopt;
+    }
+  }
+  std::ostringstream meldungen;  // a wrong value is reported by the command line
+  const auto aufruf = AufrufLesen(argumente, heute, meldungen);
+  if (!aufruf) {
+    return std::nullopt;
+  }
+  const bool datum = std::find(argumente.begin(), argumente.end(), "--date") != argumente.end();
+  return DesktopOptionen{datum ? std::optional(aufruf->heute) : std::nullopt, aufruf->stufe};
 }
 
 }  // namespace kelvaro

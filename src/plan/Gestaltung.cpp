@@ -69,7 +69,7 @@ void TForm1::Gestaltung() {
       }
     }
     if (zeile.abitur != nullptr) {
-      zeile.abitur->setFontSize(15);
+      zeile.abitur->setFontSize(16);  // the type of the other choice boxes below the grid
     }
     if (zeile.raster <= VK1) {
       SchriftlBox[zeile.raster]->setGeometry(SpalteKlausur + 2, oben, SpalteRechts - SpalteKlausur - 6, Feldhoehe);

@@ -313,7 +313,8 @@ void TForm1::Anfangszustand() {
   AbwWa1Lab.setText("Abwahl 1. Wahlf.:");
 
   ErsatzfachBut.setText("Ersatzfach");
-  ErsatzfachPanel.setText("Ersatzfach für Sport:");
+  // The caption "Ersatzfach für Sport:" is ErsatzfachLab at the panel's top; a panel's own
+  // caption would be drawn a second time across its middle.
   ErsatzfachPanel.setVisible(false);
   for (ui::ChoiceBox* box : {&ErsatzFachStartBox, &ErsatzFachEndeBox}) {
     box->clearItems();
