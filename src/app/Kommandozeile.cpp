@@ -1,6 +1,7 @@
 #include "app/Kommandozeile.h"
 
 #include "app/InfoBefehl.h"
+#include "app/Namenspanel.h"
 #include "app/PlanJson.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
@@ -32,6 +33,7 @@ const char* const Hilfe =
     "  barcode DATEI.abi [--vorname V] [--nachname N]\n"
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
+    "        [--alternativ-pk PROJEKTKURS] [--zweite-fs-sek1 0|1|2|3]\n"
     "                              druckt den Wahlzettel in eine PDF-Datei\n"
     "  info [THEMA]                zeigt den Text eines Info-Themas (0 bis 10) oder die Liste der Themen\n"
     "Optionen:\n"
@@ -49,6 +51,7 @@ struct Aufruf {
   std::optional<std::string> vorname;
   std::optional<std::string> nachname;
   std::optional<std::filesystem::path> pdf;
+  NamenspanelEingaben namenspanel;
 };
 
 // The program as the desktop starts it, on a screen of the design size, so that widths
@@ -109,7 +112,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
     if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
-        argument == "--vorname" || argument == "--nachname" || argument == "--pdf") {
+        argument == "--vorname" || argument == "--nachname" || argument == "--pdf" || argument == "--alternativ-pk" ||
+        argument == "--zweite-fs-sek1") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -132,6 +136,17 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.vorname = wert;
       } else if (argument == "--nachname") {
         aufruf.nachname = wert;
+      } else if (argument == "--alternativ-pk") {
+        aufruf.namenspanel.alternativPK = wert;
+      } else if (argument == "--zweite-fs-sek1") {
+        const auto sprachen = Zahl(wert);
+        if (!sprachen || *sprachen < 0 || *sprachen > 3) {
+          err << "Ungültiger Wert \"" << wert
+              << "\" für --zweite-fs-sek1: erlaubt sind 0 (keine), 1 (zweite Fremdsprache ab Klasse 7), 2 "
+                 "(Italienisch ab Klasse 9) und 3 (beides).\n";
+          return std::nullopt;
+        }
+        aufruf.namenspanel.zweiteFSSek1 = *sprachen;
       } else {
         const auto stufe = Zahl(wert);
         if (!stufe || *stufe < 0 || *stufe > 2) {
@@ -318,8 +333,8 @@ int Barcode(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
 // then the sheet goes into a PDF file.
 int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDrucker) {
   if (aufruf.parameter.size() != 1 || !aufruf.pdf || !aufruf.ereignisse.empty() || aufruf.speichern) {
-    err << "Aufruf: kelvaro sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N] [--date JJJJ-MM-TT] "
-           "[--stufe 0|1|2]\n";
+    err << "Aufruf: kelvaro sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N] [--alternativ-pk PROJEKTKURS] "
+           "[--zweite-fs-sek1 0|1|2|3] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
   if (!pdfDrucker) {
@@ -352,6 +367,10 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
     return 1;
   }
   meldung.Wahlzetteldrucken.userClick();
+  if (const auto fehler = NamenspanelAusfuellen(meldung, aufruf.namenspanel)) {
+    err << *fehler << '\n';
+    return ExitFehler;
+  }
   for (const ui::MultiLineText* hinweis : {&meldung.keinezweiteFSMemo, &meldung.keinI9Memo,
                                            &meldung.I0falschgewaehltMemo, &meldung.I9falschgewaehltMemo}) {
     if (hinweis->visible()) {
