@@ -1,3 +1,4 @@
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
@@ -14,7 +15,6 @@ const char* const Stufenordner[] = {"EF", "Q1", "Q2"};
 
 void TForm1::LaufbahnDarstellen() {
   Laufbahn& l = m_programm.laufbahn();
-  Abgeleitet& a = m_programm.abgeleitet();
   const Laufzeit& z = m_programm.laufzeit();
   const int voll = z.Breite(VolleBreite);
   const int halb = z.Breite(HalbeBreite);
@@ -23,9 +23,7 @@ void TForm1::LaufbahnDarstellen() {
     const FachTyp fach = l.Fach[static_cast<std::size_t>(raster)];
     FachSetzen(static_cast<RasterTyp>(raster), fach, FachName(fach));
   }
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden});
   SchriftlichVorgaben();
 
   static const char* const litTexte[] = {"Ku./Mu. bleibt", "Literatur", "vok.prak. GK", "inst.prak. GK"};
@@ -86,7 +84,7 @@ void TForm1::LaufbahnDarstellen() {
   }
 
   // The EF model.
-  std::uint8_t& merker = a.AbwEFMerker;
+  std::uint8_t& merker = AbwEFMerker;
   const auto vk1Zeigen = [&](bool sichtbar) {
     for (ui::Control* control : std::initializer_list<ui::Control*>{&VK10, &WahlVK10, &VK11}) {
       control->setVisible(sichtbar);
@@ -140,12 +138,12 @@ void TForm1::LaufbahnDarstellen() {
         Wa21.setWidth(halb);
         AbwEFBox.setText("nach 1. Hj. EF");
       } else {
-        const bool wa1Weiter = IstNeueSprache(l.Fach[Wa1]) && (l.Q1Modell == 1 || l.Q1Modell == 2);
+        const bool wa1Weiter = IstNeueSprache(l.Fach[Wa1]) && WahlfachInQ(l);
         merker = neuInFS || wa1Weiter ? 1 : 0;
         Wa21.setWidth(voll);
         AbwEFBox.setText("nach 2. Hj. EF");
       }
-      const bool abwahlMoeglich = neuInFS || IstNeueSprache(l.Fach[Wa1]) || IstNeueSprache(l.Fach[Wa2]);
+      const bool abwahlMoeglich = NeueSpracheErlaubtEFAbwahl(l);
       efAbwahlZeigen(abwahlMoeglich);
       if (abwahlMoeglich) {
         AbwEFLab.setText("Abwahl 2. Wahlfa:");
@@ -197,7 +195,7 @@ void TForm1::LaufbahnDarstellen() {
   for (ui::ChoiceBox* box : {&AbiDeu, &AbiMa, &AbiKM, &AbiEt, &AbiGW, &AbiSp, &AbiWa1}) {
     box->setVisible(true);
   }
-  a.AbiLeerVerborgen = 0;
+  AbiLeerVerborgen = 0;
   AufraeumenBut.setText("leere Abiturfächer verbergen");
   AufraeumenBut.setHint("blendet nicht gewählte Abiturfächer aus");
 
@@ -253,7 +251,7 @@ void TForm1::SchriftlichVorgaben() {
   for (RasterTyp raster : {FS1, FS2, NW1, NW2, Ma, De, Sp, GW, Et, KM}) {
     regel(raster, l.AbiWahl[static_cast<std::size_t>(RasterAbiPosition(raster))]);
   }
-  if (l.Q1Modell == 1 || l.Q1Modell == 2) {
+  if (WahlfachInQ(l)) {
     regel(Wa1, rolleWa1);
   }
 }

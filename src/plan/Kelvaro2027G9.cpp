@@ -1,7 +1,5 @@
 #include "plan/Kelvaro2027G9.h"
 
-#include "evaluation/Schriftlichkeit.h"
-#include "evaluation/StundenzahlAnzeige.h"
 #include "plan/Kurszahl.h"
 #include "plan/Programm.h"
 
@@ -460,12 +458,34 @@ void TForm1::KurszahlSetzen() {
   KurszahlQ2Lab.setText(kurszahlen.Q2);
 }
 
-void TForm1::StundenzahlBerechnen() {
-  kelvaro::StundenzahlBerechnen(*this);
+void TForm1::Neuberechnen(std::initializer_list<Folge> folge) {
+  for (Folge schritt : folge) {
+    switch (schritt) {
+      case Folge::EFAbwahl:
+        FS11TestfuerAbEFEnt();
+        break;
+      case Folge::Offenhaltung:
+        OffenhaltungSetzen();
+        break;
+      case Folge::Zusatzkurse:
+        ZusatzkurseSetzen();
+        break;
+      case Folge::Stunden:
+        StundenzahlBerechnen();
+        break;
+      case Folge::Schriftlichkeit:
+        SchriftlichkeitSetzen();
+        break;
+      case Folge::NoteVeraltet:
+        m_programm.laufbahn().NotenspalteLoeschen(0);
+        break;
+    }
+  }
 }
 
-void TForm1::SchriftlichkeitSetzen() {
-  kelvaro::SchriftlichkeitSetzen(*this);
+void TForm1::KursspalteLoeschen(NotenbuchKurs kurs) {
+  const NotenbuchLayout layout = NotenbuchLayoutBerechnen(m_programm.laufbahn(), m_programm.abgeleitet().zusatzkurse);
+  m_programm.laufbahn().NotenspalteLoeschen(layout.Spalte(kurs));
 }
 
 void TForm1::SchriftlBoxChange(int zeile) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "evaluation/Notenbuch.h"
 #include "plan/Katalog.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
-#include <span>
+#include <initializer_list>
 #include <string>
 
 namespace kelvaro {
@@ -203,8 +205,27 @@ class TForm1 : public ui::Window {
   // Counts, hours and written courses.
   void ZusatzkurseSetzen();
   void KurszahlSetzen();
+  // Recomputes the hours and shows them: the balance panel, the hour list, the stage
+  // labels, the deselection boxes, the widths of dropped cells and the variant code; then
+  // the course counts.
   void StundenzahlBerechnen();
+  // Brings the written boxes up to date after a plan change: captions, checked and enabled
+  // states, fonts and visibility; forces the flags the rules fix and writes the semester label.
   void SchriftlichkeitSetzen();
+
+  // The recomputations a handler runs after changing the plan, in the order it names them.
+  enum class Folge {
+    EFAbwahl,         // FS11TestfuerAbEFEnt
+    Offenhaltung,     // OffenhaltungSetzen
+    Zusatzkurse,      // ZusatzkurseSetzen
+    Stunden,          // StundenzahlBerechnen, which ends with the course counts
+    Schriftlichkeit,  // SchriftlichkeitSetzen
+    NoteVeraltet,     // NotenspalteLoeschen(0): a computed grade no longer belongs to the plan
+  };
+  void Neuberechnen(std::initializer_list<Folge> folge);
+  // Clears the grade-book column of a course as the grade book stands now (no column: the
+  // grade only stops being current).
+  void KursspalteLoeschen(NotenbuchKurs kurs);
   // Sets a written box from code and keeps the row's flag equal to it, also when the box
   // already showed that state.
   void SchriftlBoxSetzen(int zeile, bool checked);
@@ -224,11 +245,10 @@ class TForm1 : public ui::Window {
 
   Programm& programm() { return m_programm; }
 
-  // One text of a choice box and the subject it stands for.
-  struct Zuordnung {
-    const char* text;
-    FachTyp fach;
-  };
+  // The student chose in the EF drop box to keep the second elective for the whole EF.
+  std::uint8_t AbwEFMerker = 0;
+  // The empty Abitur boxes are hidden.
+  std::uint8_t AbiLeerVerborgen = 0;
 
  private:
   void ControlsRegistrieren();
@@ -241,7 +261,7 @@ class TForm1 : public ui::Window {
   void Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung);
   // Steps shared by the choice handlers: select item 0 when nothing is selected, then
   // store the subject whose text the box shows (nothing when no text matches).
-  void FachAusBox(RasterTyp raster, ui::ChoiceBox& box, std::span<const Zuordnung> zuordnung);
+  void FachAusBox(RasterTyp raster, ui::ChoiceBox& box, Wahlzuordnung zuordnung);
   // After a subject change of an elective row: a language there is written.
   void WahlfachSpracheSchriftlich(RasterTyp raster);
   void ZeileLeeren(RasterTyp raster, const TextfeldTyp& liste);

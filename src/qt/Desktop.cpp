@@ -70,7 +70,7 @@ Desktop::Desktop(const ui::Platform& platform, Edition edition)
   Fenster* meldung = &fenster(m_programm.meldungsfenster());
   m_programm.meldungsfenster().onWahlzettelDruck([this, meldung] {
     const auto drucker = QtDrucker::MitDialog(meldung);
-    WahlZettelDruck(*drucker, m_programm);
+    m_programm.WahlzettelDrucken(*drucker);
   });
 }
 

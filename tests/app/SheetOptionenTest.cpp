@@ -5,6 +5,7 @@
 #include "plan/Katalog.h"
 #include "plan/PlanDatei.h"
 #include "support/Faelle.h"
+#include "support/Plaene.h"
 #include "ui/Printer.h"
 
 #include <gtest/gtest.h>
@@ -70,51 +71,12 @@ class Sheet : public ::testing::Test {
     return KommandozeileAusfuehren(argumente, m_out, m_err, ui::Datum{2026, 2, 10}, drucker);
   }
 
-  // A clean Q1 plan with the project course "Schüler experi." and nothing declared on the
-  // name panel yet.
+  // The clean Q1 plan with the project course "Schüler experi." and nothing declared on the
+  // name panel yet, as a copy the test may change.
   std::string PlanBauen() {
-    const std::string plan = (m_dir / "plan.abi").string();
-    const std::vector<std::string> argumente = {"edit",
-                                                "--date",
-                                                "2026-02-10",
-                                                "--event",
-                                                "WahlFS1=Englisch (ab 5)",
-                                                "--event",
-                                                "WahlNW1=Physik",
-                                                "--event",
-                                                "WahlNW2=Chemie",
-                                                "--event",
-                                                "WahlGW=Geschichte",
-                                                "--event",
-                                                "WahlEt=evan. Religion",
-                                                "--event",
-                                                "WahlKM=Musik",
-                                                "--event",
-                                                "WahlWa1=Französisch (ab 7)",
-                                                "--event",
-                                                "WahlWa2=Informatik",
-                                                "--event",
-                                                "WahlVK10=VK Mathem.",
-                                                "--event",
-                                                "PKEntBox=Pro.ku. + Wa.fa.",
-                                                "--event",
-                                                "WahlPK=Schüler experi.",
-                                                "--event",
-                                                "AbiFS1=LK A",
-                                                "--event",
-                                                "AbiNW1=LK B",
-                                                "--event",
-                                                "AbiMa=3. Abifach, schriftlich",
-                                                "--event",
-                                                "AbiGW=4. Abifach, mündlich",
-                                                "--event",
-                                                "VK12JNBox=ja",
-                                                "--event",
-                                                "WahlVK30=VK Deutsch",
-                                                "--save",
-                                                plan};
-    EXPECT_EQ(Ausfuehren(argumente), 0) << m_err.str();
-    return plan;
+    const fs::path plan = m_dir / "plan.abi";
+    fs::copy_file(test::Testdatei("q1-gueltig.abi"), plan, fs::copy_options::overwrite_existing);
+    return plan.string();
   }
 
   std::string Gedruckt() const {
