@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build clean format check-format
+.PHONY: run test package deps configure build clean format check-format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The Debian package kelvaro_<version>_<arch>.deb in the build directory.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 format:
 	clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp')

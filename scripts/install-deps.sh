@@ -5,8 +5,8 @@
 set -euo pipefail
 
 core_packages=(g++ cmake ninja-build make libgtest-dev nlohmann-json3-dev)
-desktop_packages=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation)
-tool_packages=(poppler-utils zbar-tools xvfb clang-format)
+desktop_packages=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation qt6-translations-l10n)
+tool_packages=(poppler-utils zbar-tools xvfb clang-format dpkg-dev desktop-file-utils)
 
 packages=("${core_packages[@]}")
 if [ "${KELVARO_BUILD_DESKTOP:-ON}" != "OFF" ]; then

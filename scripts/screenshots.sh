@@ -1,26 +1,73 @@
 #!/usr/bin/env bash
-# Renders the main window at 1280 x 800 and 1920 x 1080 into docs/ (offscreen, no display
-# needed). Run after `make build` (or pass the build directory as the first argument).
+# Renders every window of the desktop program, and the first page of a printed selection
+# sheet, as PNG pictures without a display (offscreen). Run after `make build`.
+#   scripts/screenshots.sh [BUILD_DIR [ZIELVERZEICHNIS]]
+# Default: build/ and docs/ (the pictures the README shows). Fails when a picture is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
+ziel=${2:-docs}
+kelvaro="$build_dir/src/kelvaro"
 tool="$build_dir/src/kelvaro-screenshot"
-if [ ! -x "$tool" ]; then
-  echo "$tool fehlt: erst 'make build' ausführen." >&2
-  exit 1
-fi
+for programm in "$kelvaro" "$tool"; do
+  if [ ! -x "$programm" ]; then
+    echo "$programm fehlt: erst 'make build' ausführen." >&2
+    exit 1
+  fi
+done
+mkdir -p "$ziel"
 export QT_QPA_PLATFORM=offscreen
-# An example plan, chosen as a student would choose it.
-plan=$(mktemp --suffix=.abi)
-trap 'rm -f "$plan"' EXIT
-"$build_dir/src/kelvaro" edit --date 2026-02-10 \
-  --event 'WahlFS1=Englisch (ab 5)' --event WahlNW1=Physik --event WahlNW2=Chemie \
-  --event WahlGW=Geschichte --event 'WahlEt=evan. Religion' --event WahlKM=Musik \
-  --event 'WahlWa1=Französisch (ab 7)' --event WahlWa2=Informatik --event 'WahlVK10=VK Mathem.' \
-  --event 'PKEntBox=Pro.ku. + Wa.fa.' --event 'WahlPK=Schüler experi.' \
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+datum=2026-02-10
+
+# Example plans, chosen as a student chooses: a clean one, and one with gaps that the
+# check reports.
+faecher=(--event 'WahlFS1=Englisch (ab 5)' --event WahlNW1=Physik --event WahlNW2=Chemie
+  --event 'WahlEt=evan. Religion' --event WahlKM=Musik
+  --event 'WahlWa1=Französisch (ab 7)' --event WahlWa2=Informatik --event 'WahlVK10=VK Mathem.'
+  --event 'PKEntBox=Pro.ku. + Wa.fa.' --event 'WahlPK=Schüler experi.')
+plan="$arbeit/plan.abi"
+"$kelvaro" edit --date "$datum" "${faecher[@]}" --event WahlGW=Geschichte \
   --event 'AbiFS1=LK A' --event 'AbiNW1=LK B' --event 'AbiMa=3. Abifach, schriftlich' \
-  --event 'AbiGW=4. Abifach, mündlich' --event 'AbwEtBox=nach Q2.1' \
-  --save "$plan" > /dev/null
-"$tool" 1280 800 docs/hauptfenster-1280x800.png 2026-02-10 "$plan"
-"$tool" 1920 1080 docs/hauptfenster-1920x1080.png 2026-02-10 "$plan"
-echo "docs/hauptfenster-1280x800.png und docs/hauptfenster-1920x1080.png geschrieben."
+  --event 'AbiGW=4. Abifach, mündlich' --event 'AbwEtBox=nach Q2.1' --save "$plan" > /dev/null
+luecken="$arbeit/luecken.abi"
+"$kelvaro" edit --date "$datum" "${faecher[@]}" --event 'AbiKM=LK A' --save "$luecken" > /dev/null
+
+bilder=()
+# One picture: file name, screen size, today's date, plan, then the user's actions
+# ([FENSTER.]STEUERELEMENT=WERT); the picture shows the window active at the end.
+bild() {
+  local name=$1 breite=$2 hoehe=$3 tag=$4 laufbahn=$5
+  shift 5
+  "$tool" "$breite" "$hoehe" "$ziel/$name" "$tag" "$laufbahn" "$@"
+  bilder+=("$name")
+}
+
+bild hauptfenster-1280x800.png 1280 800 "$datum" "$plan"
+bild hauptfenster-1920x1080.png 1920 1080 "$datum" "$plan"
+bild hauptfenster-klausurwahl-1hj.png 1280 800 2025-09-10 "$plan"
+bild hauptfenster-klausurwahl-2hj.png 1280 800 2025-12-10 "$plan"
+bild ersatzfach.png 1280 800 "$datum" "$plan" ErsatzfachBut=
+bild meldungen.png 1280 800 "$datum" "$luecken" AbiFaecherPruefen=
+bild laufbahn-gueltig.png 1280 800 "$datum" "$plan" AbiFaecherPruefen=
+bild namenspanel.png 1280 800 "$datum" "$plan" AbiFaecherPruefen= TForm2.Wahlzetteldrucken= \
+  TForm2.VornameEdit=Anna TForm2.NachnameEdit=Schmidt TForm2.ZweiteFSSek1Box=1 TForm2.AlternativPKCombo=Podcast
+bild infofenster.png 1280 800 "$datum" "$plan" AbiturfaecherBut=
+bild infofenster-liste.png 1280 800 "$datum" "$plan" ErlaubteDefiziteBut=
+
+# The first page of the printed sheet, from its PDF.
+"$kelvaro" sheet "$plan" --pdf "$arbeit/wahlzettel.pdf" --date "$datum" --vorname Anna --nachname Schmidt \
+  --zweite-fs-sek1 1 --alternativ-pk Podcast 2> /dev/null
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$arbeit/wahlzettel.pdf" "$ziel/wahlzettel-seite1"
+bilder+=(wahlzettel-seite1.png)
+
+fehlt=0
+for name in "${bilder[@]}"; do
+  if [ ! -s "$ziel/$name" ]; then
+    echo "Bild fehlt: $ziel/$name" >&2
+    fehlt=1
+  fi
+done
+[ "$fehlt" -eq 0 ] || exit 1
+echo "${#bilder[@]} Bilder in $ziel/: ${bilder[*]}"

@@ -1,6 +1,8 @@
 #include "app/Kommandozeile.h"
 
+#include "app/InfoBefehl.h"
 #include "app/Lehrerbefehle.h"
+#include "app/Namenspanel.h"
 #include "app/PlanJson.h"
 #include "app/Sitzung.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
@@ -17,6 +19,7 @@
 #include <iostream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace kelvaro {
 
@@ -34,15 +37,18 @@ const char* const Hilfe =
     "  barcode DATEI.abi [--vorname V] [--nachname N]\n"
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
+    "        [--alternativ-pk PROJEKTKURS] [--zweite-fs-sek1 0|1|2|3]\n"
     "                              druckt den Wahlzettel in eine PDF-Datei\n"
     "  scan STUFENVERZEICHNIS [--json]\n"
     "                              liest, was ein Barcodescanner tippte, von der Standardeingabe und\n"
     "                              speichert jeden Wahlzettel im Stufenordner\n"
     "  stage STUFENVERZEICHNIS [--csv]\n"
     "                              prüft alle Laufbahnen der Stufe und nennt, wer noch fehlt\n"
+    "  info [THEMA]                zeigt den Text eines Info-Themas (0 bis 10) oder die Liste der Themen\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
-    "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
+    "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n"
+    "Ohne Befehl startet das Programm mit seinen Fenstern; --date und --stufe gelten auch dort.\n";
 
 struct Aufruf {
   std::string befehl;
@@ -56,6 +62,7 @@ struct Aufruf {
   std::optional<std::filesystem::path> pdf;
   bool json = false;
   bool csv = false;
+  NamenspanelEingaben namenspanel;
 };
 
 // A session in the process's working directory, with the date and stage of the call.
@@ -102,7 +109,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
     if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
-        argument == "--vorname" || argument == "--nachname" || argument == "--pdf") {
+        argument == "--vorname" || argument == "--nachname" || argument == "--pdf" || argument == "--alternativ-pk" ||
+        argument == "--zweite-fs-sek1") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -125,6 +133,17 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.vorname = wert;
       } else if (argument == "--nachname") {
         aufruf.nachname = wert;
+      } else if (argument == "--alternativ-pk") {
+        aufruf.namenspanel.alternativPK = wert;
+      } else if (argument == "--zweite-fs-sek1") {
+        const auto sprachen = Zahl(wert);
+        if (!sprachen || *sprachen < 0 || *sprachen > 3) {
+          err << "Ungültiger Wert \"" << wert
+              << "\" für --zweite-fs-sek1: erlaubt sind 0 (keine), 1 (zweite Fremdsprache ab Klasse 7), 2 "
+                 "(Italienisch ab Klasse 9) und 3 (beides).\n";
+          return std::nullopt;
+        }
+        aufruf.namenspanel.zweiteFSSek1 = *sprachen;
       } else {
         const auto stufe = Zahl(wert);
         if (!stufe || *stufe < 0 || *stufe > 2) {
@@ -315,8 +334,8 @@ int Barcode(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
 // then the sheet goes into a PDF file.
 int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDrucker) {
   if (aufruf.parameter.size() != 1 || !aufruf.pdf || !aufruf.ereignisse.empty() || aufruf.speichern) {
-    err << "Aufruf: kelvaro sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N] [--date JJJJ-MM-TT] "
-           "[--stufe 0|1|2]\n";
+    err << "Aufruf: kelvaro sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N] [--alternativ-pk PROJEKTKURS] "
+           "[--zweite-fs-sek1 0|1|2|3] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
   if (!pdfDrucker) {
@@ -349,6 +368,10 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
     return 1;
   }
   meldung.Wahlzetteldrucken.userClick();
+  if (const auto fehler = NamenspanelAusfuellen(meldung, aufruf.namenspanel)) {
+    err << *fehler << '\n';
+    return ExitFehler;
+  }
   for (const ui::MultiLineText* hinweis : {&meldung.keinezweiteFSMemo, &meldung.keinI9Memo,
                                            &meldung.I0falschgewaehltMemo, &meldung.I9falschgewaehltMemo}) {
     if (hinweis->visible()) {
@@ -412,12 +435,30 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::istr
   if (aufruf->befehl == "sheet") {
     return Sheet(*aufruf, err, pdfDrucker);
   }
+  if (aufruf->befehl == "info") {
+    return InfoBefehl(aufruf->parameter, out, err);
+  }
   if (aufruf->befehl.empty()) {
     err << Hilfe;
   } else {
     err << "Unbekannter Befehl \"" << aufruf->befehl << "\".\n" << Hilfe;
   }
   return ExitFehler;
+}
+
+std::optional<DesktopOptionen> DesktopOptionenLesen(const std::vector<std::string>& argumente, const ui::Datum& heute) {
+  for (std::size_t i = 0; i < argumente.size(); i += 2) {
+    if (argumente[i] != "--date" && argumente[i] != "--stufe") {
+      return std::nullopt;
+    }
+  }
+  std::ostringstream meldungen;  // a wrong value is reported by the command line
+  const auto aufruf = AufrufLesen(argumente, heute, meldungen);
+  if (!aufruf) {
+    return std::nullopt;
+  }
+  const bool datum = std::find(argumente.begin(), argumente.end(), "--date") != argumente.end();
+  return DesktopOptionen{datum ? std::optional(aufruf->heute) : std::nullopt, aufruf->stufe};
 }
 
 }  // namespace kelvaro

@@ -7,6 +7,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,5 +24,16 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
 // The same with what a command reads from standard input (`scan`) coming from `in`.
 int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::istream& in, std::ostream& out,
                             std::ostream& err, const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker = {});
+
+// What `kelvaro` without a command is started with: today's date as the program sees it
+// and the stage it previews, each when given.
+struct DesktopOptionen {
+  std::optional<ui::Datum> heute;
+  std::optional<int> stufe;
+};
+
+// The arguments as options of the desktop program (only --date and --stufe, no command);
+// nullopt when they name a command or are wrong, which the command line then reports.
+std::optional<DesktopOptionen> DesktopOptionenLesen(const std::vector<std::string>& argumente, const ui::Datum& heute);
 
 }  // namespace kelvaro

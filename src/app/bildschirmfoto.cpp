@@ -1,54 +1,134 @@
-// Renders the main window as it opens on a screen of the given size into a PNG file, for
-// the documentation and for looking at the window without a display.
-//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi [pruefen|drucken]]]
-// With "pruefen" the plan is checked ("Laufbahn Prüfen") and the report window is rendered;
-// with "drucken" its name panel is opened as well.
+// Renders a window of the desktop program as it looks on a screen of the given size into a
+// PNG file, for the documentation and for looking at windows without a display.
+//   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi|- [AKTION]...]]
+// The main window opens (with the plan, unless "-"), then each action runs as a user would:
+// "[FENSTER.]STEUERELEMENT=WERT" clicks a button (empty value), picks the item of a choice
+// box, sets a check box (1 or 0) or types into an edit field; FENSTER is the window class
+// (TForm1 .. TForm5), the main window when left out. The picture shows the window that is
+// active at the end. "pruefen" and "drucken" stand for "Laufbahn Prüfen" and, after it,
+// "Wahlzettel ausdrucken".
 
 #include "evaluation/LaufbahnMeldung2027G9.h"
+#include "grades/Notenberechnung2027G9.h"
+#include "info/Infos2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "qt/Desktop.h"
+#include "sheet/Auswahl2027G9.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
 #include <QPixmap>
 
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
+
+namespace {
+
+namespace ui = kelvaro::ui;
+
+// One user action on a control; a German message when it cannot be done.
+std::optional<std::string> Ausfuehren(const std::vector<ui::Window*>& fenster, const std::string& aktion) {
+  const std::size_t gleich = aktion.find('=');
+  if (gleich == std::string::npos) {
+    return "Aktion \"" + aktion + "\": erwartet wird [FENSTER.]STEUERELEMENT=WERT.";
+  }
+  std::string name = aktion.substr(0, gleich);
+  const std::string wert = aktion.substr(gleich + 1);
+  ui::Window* ziel = fenster.front();
+  if (const std::size_t punkt = name.find('.'); punkt != std::string::npos) {
+    ziel = nullptr;
+    for (ui::Window* kandidat : fenster) {
+      if (kandidat->className() == name.substr(0, punkt)) {
+        ziel = kandidat;
+      }
+    }
+    if (ziel == nullptr) {
+      return "Aktion \"" + aktion + "\": kein Fenster " + name.substr(0, punkt) + ".";
+    }
+    name = name.substr(punkt + 1);
+  }
+  ui::Control* control = ziel->find(name);
+  if (control == nullptr || !control->reachable()) {
+    return "Aktion \"" + aktion + "\": " + name + " fehlt oder ist nicht erreichbar.";
+  }
+  switch (control->kind()) {
+    case ui::ControlKind::Button:
+      static_cast<ui::Button*>(control)->userClick();
+      return std::nullopt;
+    case ui::ControlKind::ChoiceBox:
+      static_cast<ui::ChoiceBox*>(control)->userChoose(wert);
+      return std::nullopt;
+    case ui::ControlKind::CheckBox: {
+      auto* box = static_cast<ui::CheckBox*>(control);
+      if (box->checked() != (wert == "1")) {
+        box->userClick();
+      }
+      return std::nullopt;
+    }
+    case ui::ControlKind::EditField:
+      static_cast<ui::EditField*>(control)->setText(wert);
+      return std::nullopt;
+    default:
+      return "Aktion \"" + aktion + "\": " + name + " nimmt keine Eingabe an.";
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::cerr << "Aufruf: kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi]]\n";
+    std::cerr << "Aufruf: kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi|- [AKTION]...]]\n";
     return 2;
   }
   QApplication app(argc, argv);
   kelvaro::qt::SchriftenEinrichten();
   const int breite = std::stoi(argv[1]);
   const int hoehe = std::stoi(argv[2]);
-  kelvaro::ui::Datum heute{2026, 2, 10};
+  ui::Datum heute{2026, 2, 10};
   if (argc > 4) {
     const std::string datum = argv[4];
     heute = {std::stoi(datum.substr(0, 4)), std::stoi(datum.substr(5, 2)), std::stoi(datum.substr(8, 2))};
   }
-  const kelvaro::ui::FixedPlatform platform(heute, kelvaro::ui::Bildschirm{breite, hoehe});
+  const ui::FixedPlatform platform(heute, ui::Bildschirm{breite, hoehe});
   kelvaro::qt::Desktop desktop(platform);
-  auto& fenster = desktop.hauptfenster();
+  kelvaro::Programm& programm = desktop.programm();
+  auto& hauptfenster = desktop.hauptfenster();
   // A maximized window fills the screen less the title bar and the task bar.
-  fenster.resize(desktop.programm().hauptfenster().width(), desktop.programm().hauptfenster().height());
-  fenster.show();
-  desktop.programm().hauptfenster().activate();
-  if (argc > 5) {
-    desktop.programm().laufzeit().Dateipfad = argv[5];
-    if (!desktop.programm().hauptfenster().SchuelerLaden()) {
+  hauptfenster.resize(programm.hauptfenster().width(), programm.hauptfenster().height());
+  hauptfenster.show();
+  programm.hauptfenster().activate();
+  if (argc > 5 && std::string(argv[5]) != "-") {
+    programm.laufzeit().Dateipfad = argv[5];
+    if (!programm.hauptfenster().SchuelerLaden()) {
+      std::cerr << "Der Plan kann nicht geladen werden: " << argv[5] << "\n";
       return 2;
     }
   }
-  QWidget* ziel = &fenster;
-  if (argc > 6 && (std::string(argv[6]) == "pruefen" || std::string(argv[6]) == "drucken")) {
-    desktop.programm().hauptfenster().AbiFaecherPruefen.userClick();
-    if (std::string(argv[6]) == "drucken") {
-      desktop.programm().meldungsfenster().Wahlzetteldrucken.userClick();
+  const std::vector<ui::Window*> fenster = {&programm.hauptfenster(), &programm.meldungsfenster(),
+                                            &programm.infofenster(), &programm.notenfenster(),
+                                            &programm.auswahlfenster()};
+  for (int i = 6; i < argc; ++i) {
+    std::vector<std::string> aktionen = {argv[i]};
+    if (aktionen.front() == "pruefen") {
+      aktionen = {"AbiFaecherPruefen="};
+    } else if (aktionen.front() == "drucken") {
+      aktionen = {"AbiFaecherPruefen=", "TForm2.Wahlzetteldrucken="};
     }
-    ziel = &desktop.fenster(desktop.programm().meldungsfenster());
+    for (const std::string& aktion : aktionen) {
+      if (const auto fehler = Ausfuehren(fenster, aktion)) {
+        std::cerr << *fehler << "\n";
+        return 2;
+      }
+      QApplication::processEvents();
+    }
+  }
+  QWidget* ziel = &hauptfenster;
+  for (ui::Window* kandidat : fenster) {
+    if (kandidat != fenster.front() && kandidat->visible() && kandidat->active()) {
+      ziel = &desktop.fenster(*kandidat);
+    }
   }
   QApplication::processEvents();
   const QPixmap bild = ziel->grab();

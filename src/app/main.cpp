@@ -13,9 +13,11 @@
 #endif
 
 int main(int argc, char** argv) {
-  if (argc > 1) {
-    const std::vector<std::string> argumente(argv + 1, argv + argc);
-    const kelvaro::ui::SystemClockPlatform uhr;
+  const std::vector<std::string> argumente(argv + 1, argv + argc);
+  const kelvaro::ui::SystemClockPlatform uhr;
+  // No command: the desktop program, on another day or stage if the options say so.
+  const auto desktop = kelvaro::DesktopOptionenLesen(argumente, uhr.today());
+  if (!desktop) {
 #ifdef KELVARO_DESKTOP
     const bool drucken = std::find(argumente.begin(), argumente.end(), "sheet") != argumente.end();
     if (!drucken) {
@@ -38,7 +40,7 @@ int main(int argc, char** argv) {
 #endif
   }
 #ifdef KELVARO_DESKTOP
-  return kelvaro::qt::DesktopStarten(argc, argv);
+  return kelvaro::qt::DesktopStarten(argc, argv, {.heute = desktop->heute, .stufe = desktop->stufe});
 #else
   std::cerr << "Diese Ausgabe von Kelvaro ist ohne Desktop gebaut; nur die Befehle der Kommandozeile stehen "
                "zur Verfügung.\n";

@@ -61,7 +61,7 @@ void TForm1::Gestaltung() {
     zeile.beschriftung->setFontSize(17);
     const std::pair<ui::Control*, std::pair<int, int>> spalten[] = {
         {zeile.wahl, {SpalteWahl, 232}},     {zeile.ef, {SpalteEF, VolleBreite}}, {zeile.q1, {SpalteQ1, VolleBreite}},
-        {zeile.q2, {SpalteQ2, VolleBreite}}, {zeile.abitur, {SpalteAbitur, 170}},
+        {zeile.q2, {SpalteQ2, VolleBreite}}, {zeile.abitur, {SpalteAbitur, 190}},
     };
     for (const auto& [control, spalte] : spalten) {
       if (control != nullptr) {
@@ -69,7 +69,7 @@ void TForm1::Gestaltung() {
       }
     }
     if (zeile.abitur != nullptr) {
-      zeile.abitur->setFontSize(15);
+      zeile.abitur->setFontSize(16);  // the type of the choice boxes below the grid, wide enough for it
     }
     if (zeile.raster <= VK1) {
       SchriftlBox[zeile.raster]->setGeometry(SpalteKlausur + 2, oben, SpalteRechts - SpalteKlausur - 6, Feldhoehe);

@@ -329,7 +329,8 @@ void TForm1::Anfangszustand() {
   AbwWa1Lab.setText("Abwahl 1. Wahlf.:");
 
   ErsatzfachBut.setText("Ersatzfach");
-  ErsatzfachPanel.setText("Ersatzfach für Sport:");
+  // The caption "Ersatzfach für Sport:" is ErsatzfachLab at the panel's top; a panel's own
+  // caption would be drawn a second time across its middle.
   ErsatzfachPanel.setVisible(false);
   for (ui::ChoiceBox* box : {&ErsatzFachStartBox, &ErsatzFachEndeBox}) {
     box->clearItems();
@@ -467,6 +468,7 @@ void TForm1::HandlerBinden() {
   // The two check boxes only hand the input back to the scan field.
   SpeichernCheckBox.onClick([this] { requestFocus(ScanEdit); });
   NachScanZurueckCheckBox.onClick([this] { requestFocus(ScanEdit); });
+  InfoKnoepfeBinden();
   onActivate([this] { FormActivate(); });
 }
 

@@ -206,6 +206,19 @@ class TForm1 : public ui::Window {
   // Opens the check report window over the main window.
   void AbiFaecherPruefenClick();
 
+  // The info buttons: each opens the info window on its topic (src/info/Infoknoepfe.cpp).
+  void InfoVertiefungsKurseClick();
+  void InfoProjektKurseClick();
+  void InfoDefiziteClick();
+  void InfoLeistungskurseClick();
+  void InfoVersetzungClick();
+  void InfoZentralePruefungenClick();
+  void InfoAbiturfaecherClick();
+  void InfoSchwerpunktClick();
+  void InfoStundenzahlenClick();
+  void InfoZusatzkurseClick();
+  void InfoKlausurwahlClick();
+
   // Clearing and tidying.
   void FaecherLoeschenClick();
   void AbiFaecherLoeschenClick();
@@ -273,6 +286,7 @@ class TForm1 : public ui::Window {
   void Gestaltung();
   void Anfangszustand();
   void HandlerBinden();
+  void InfoKnoepfeBinden();
   void SchriftlBoxChange(int zeile);
   void Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung);
   // Steps shared by the choice handlers: select item 0 when nothing is selected, then

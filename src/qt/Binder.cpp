@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <string>
@@ -69,6 +70,21 @@ QStringList listItems(const QListWidget& list) {
   }
   return items;
 }
+
+// Gives every item of a list the height its list box asks for; 0 keeps the style's height.
+class ZeilenHoehe : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  int hoehe = 0;
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+    if (hoehe > 0) {
+      groesse.setHeight(hoehe);
+    }
+    return groesse;
+  }
+};
 
 QLabel* panelCaption(QWidget& panel) {
   return panel.findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
@@ -178,8 +194,11 @@ QWidget* Binder::createWidget(ui::Control& control, QWidget* parent) {
       layout->addWidget(caption);
       return frame;
     }
-    case ui::ControlKind::ListBox:
-      return new QListWidget(parent);
+    case ui::ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      list->setItemDelegate(new ZeilenHoehe(list));
+      return list;
+    }
     case ui::ControlKind::MultiLineText: {
       auto* text = new QPlainTextEdit(parent);
       text->setReadOnly(true);
@@ -251,6 +270,12 @@ void Binder::mirrorContent(ui::Control& control, QWidget& widget) {
           list.addItem(qs(line));
         }
       }
+      auto* zeilen = dynamic_cast<ZeilenHoehe*>(list.itemDelegate());
+      const int hoehe = dynamic_cast<const ui::ListBox&>(control).itemHeight();
+      if (zeilen != nullptr && zeilen->hoehe != hoehe) {
+        zeilen->hoehe = hoehe;
+        list.doItemsLayout();
+      }
       break;
     }
     case ui::ControlKind::MultiLineText: {
@@ -258,6 +283,9 @@ void Binder::mirrorContent(ui::Control& control, QWidget& widget) {
       if (text.toPlainText() != qs(control.text())) {
         text.setPlainText(qs(control.text()));
       }
+      text.setVerticalScrollBarPolicy(dynamic_cast<const ui::MultiLineText&>(control).verticalScrollBar()
+                                          ? Qt::ScrollBarAlwaysOn
+                                          : Qt::ScrollBarAsNeeded);
       break;
     }
   }

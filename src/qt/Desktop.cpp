@@ -14,7 +14,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include <memory>
 
@@ -38,14 +41,30 @@ void SchriftenEinrichten() {
                              {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(platform, m_dialogs) {
+bool QtTexteAufDeutsch(QCoreApplication& app) {
+  auto* uebersetzung = new QTranslator(&app);
+  if (!uebersetzung->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete uebersetzung;
+    return false;
+  }
+  return QCoreApplication::installTranslator(uebersetzung);
+}
+
+Desktop::Desktop(const ui::Platform& platform, Edition edition)
+    : m_dialogs(nullptr), m_programm(platform, m_dialogs, std::move(edition)) {
   const double skalierung = m_programm.laufzeit().Skalierung;
   m_hauptfenster = std::make_unique<Hauptfenster>(m_programm.hauptfenster(), skalierung);
   m_dialogs.setParent(m_hauptfenster.get());
   ui::Window* weitere[] = {&m_programm.meldungsfenster(), &m_programm.infofenster(), &m_programm.notenfenster(),
                            &m_programm.auswahlfenster()};
+  // The other windows scale their contents by the screen width alone.
+  const ui::Bildschirm bildschirm = platform.screenSize();
+  const double breite =
+      bildschirm.breite == 1280 && bildschirm.hoehe == 800 ? 1.0 : static_cast<double>(bildschirm.breite) / 1280;
   for (ui::Window* fenster : weitere) {
     m_fenster.push_back(std::make_unique<Fenster>(*fenster, static_cast<int>(21 * skalierung)));
+    m_fenster.back()->kontrollkaestchenSkalieren(breite);
   }
   // "Drucken" ends at the print dialog of the report window.
   Fenster* meldung = &fenster(m_programm.meldungsfenster());
@@ -66,12 +85,17 @@ Fenster& Desktop::fenster(const ui::Window& window) {
   return *m_hauptfenster;
 }
 
-int DesktopStarten(int argc, char** argv) {
+DesktopSitzung::DesktopSitzung(const DesktopStart& start)
+    : m_platform(start.heute, Bildschirmgroesse()),
+      m_desktop(m_platform, start.stufe ? EditionFuerStufe(*start.stufe) : GebauteEdition()) {}
+
+int DesktopStarten(int argc, char** argv, const DesktopStart& start) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+  QtTexteAufDeutsch(app);
   SchriftenEinrichten();
-  const ui::SystemClockPlatform platform(Bildschirmgroesse());
-  Desktop desktop(platform);
+  DesktopSitzung sitzung(start);
+  Desktop& desktop = sitzung.desktop();
   QApplication::setWindowIcon(desktop.hauptfenster().windowIcon());
   desktop.hauptfenster().showMaximized();
   return QApplication::exec();

@@ -1,11 +1,13 @@
 #include "qt/Fenster.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QScrollArea>
 #include <QTimer>
 
@@ -18,6 +20,29 @@ namespace {
 int Gerundet(double wert) {
   return static_cast<int>(std::nearbyint(wert));
 }
+
+// The application's style with its check indicators scaled by a factor.
+class SkalierteKaestchen : public QProxyStyle {
+ public:
+  explicit SkalierteKaestchen(double faktor) : m_faktor(faktor) {}
+
+  int pixelMetric(PixelMetric metrik, const QStyleOption* option, const QWidget* widget) const override {
+    const int wert = QProxyStyle::pixelMetric(metrik, option, widget);
+    switch (metrik) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_CheckBoxLabelSpacing:
+        return Gerundet(wert * m_faktor);
+      default:
+        return wert;
+    }
+  }
+
+ private:
+  double m_faktor;
+};
 
 }  // namespace
 
@@ -65,13 +90,39 @@ Fenster::~Fenster() {
   m_window.setObserver(nullptr);
 }
 
+void Fenster::kontrollkaestchenSkalieren(double faktor) {
+  if (faktor == 1.0) {
+    return;
+  }
+  auto* stil = new SkalierteKaestchen(faktor);
+  stil->setParent(this);  // outlives the check boxes, which the client takes with it first
+  for (QCheckBox* kaestchen : m_client->findChildren<QCheckBox*>()) {
+    kaestchen->setStyle(stil);
+  }
+}
+
 bool Fenster::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !m_window.active()) {
     m_window.activate();
   } else if (event->type() == QEvent::WindowDeactivate) {
     m_window.deactivate();
   }
-  return QMainWindow::event(event);
+  const bool ergebnis = QMainWindow::event(event);
+  if (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+    rahmenAbgleichen();
+  }
+  return ergebnis;
+}
+
+void Fenster::rahmenAbgleichen() {
+  if (m_hauptfenster || !isVisible()) {
+    return;
+  }
+  const QSize rahmen = frameGeometry().size() - geometry().size();
+  if (rahmen.width() != m_window.width() - m_window.clientWidth() ||
+      rahmen.height() != m_window.height() - m_window.clientHeight()) {
+    m_window.adoptFrame(rahmen.width(), rahmen.height());
+  }
 }
 
 void Fenster::closeEvent(QCloseEvent* event) {
@@ -101,13 +152,25 @@ void Fenster::windowChanged(ui::Window& window) {
   if (pos() != QPoint(window.left(), window.top())) {
     move(window.left(), window.top());
   }
-  if (window.visible() && !isVisible()) {
+  const bool erscheint = window.visible() && !isVisible();
+  if (erscheint) {
     show();
     raise();
     activateWindow();
   } else if (!window.visible() && isVisible()) {
     hide();
+  } else if (window.visible() && window.active() && !isActiveWindow()) {
+    // An open window that the logic brings to the front again.
+    raise();
+    activateWindow();
   }
+  const ui::Control* fokus = window.focusControl();
+  if (window.visible() && fokus != nullptr && (erscheint || fokus != m_fokus)) {
+    if (QWidget* ziel = m_binder.widget(*fokus)) {
+      ziel->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  m_fokus = fokus;
 }
 
 QPixmap Wappen(int breite, int hoehe) {
@@ -171,6 +234,7 @@ Hauptfenster::Hauptfenster(ui::Window& window, double skalierung, QWidget* paren
   m_bild->setPixmap(Wappen(ort.width(), ort.height()));
   m_bild->lower();
   setWindowIcon(QIcon(Wappen(64, 64)));
+  kontrollkaestchenSkalieren(skalierung);
 }
 
 }  // namespace kelvaro::qt

@@ -27,18 +27,26 @@ class Fenster : public QMainWindow, private ui::WindowObserver {
   QWidget* client() { return m_client; }
   Binder& binder() { return m_binder; }
 
+  // Check-box indicators follow the factor by which the window's controls were scaled;
+  // the style would keep them at their design size.
+  void kontrollkaestchenSkalieren(double faktor);
+
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void windowChanged(ui::Window& window) override;
+  // Tells the model the frame this desktop really draws, once the window is on the screen,
+  // so that the outer size is the one the window logic asked for.
+  void rahmenAbgleichen();
 
   ui::Window& m_window;
   bool m_hauptfenster;
   int m_focusRequests = 0;
   Binder m_binder;
   QWidget* m_client = nullptr;
+  const ui::Control* m_fokus = nullptr;
 };
 
 // The school emblem of our own making, drawn at any size: program icon and picture.

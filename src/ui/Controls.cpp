@@ -139,4 +139,18 @@ void LineList::setLines(const std::vector<std::string>& lines) {
   syncText();
 }
 
+void ListBox::setItemHeight(int pixels) {
+  if (m_itemHeight != pixels) {
+    m_itemHeight = pixels;
+    notify();
+  }
+}
+
+void MultiLineText::setVerticalScrollBar(bool shown) {
+  if (m_verticalScrollBar != shown) {
+    m_verticalScrollBar = shown;
+    notify();
+  }
+}
+
 }  // namespace kelvaro::ui

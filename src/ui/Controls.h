@@ -124,11 +124,25 @@ class LineList : public Control {
 class ListBox : public LineList {
  public:
   explicit ListBox(std::string name) : LineList(std::move(name), ControlKind::ListBox) {}
+
+  // Pixels per item; 0 leaves the height to the toolkit. Scaling a window scales it.
+  int itemHeight() const { return m_itemHeight; }
+  void setItemHeight(int pixels);
+
+ private:
+  int m_itemHeight = 0;
 };
 
 class MultiLineText : public LineList {
  public:
   explicit MultiLineText(std::string name) : LineList(std::move(name), ControlKind::MultiLineText) {}
+
+  // A vertical scroll bar always shown; without it one appears only when the lines need it.
+  bool verticalScrollBar() const { return m_verticalScrollBar; }
+  void setVerticalScrollBar(bool shown);
+
+ private:
+  bool m_verticalScrollBar = false;
 };
 
 }  // namespace kelvaro::ui

@@ -23,6 +23,8 @@ inline constexpr Farbe Gruen{0, 128, 0};
 inline constexpr Farbe Orange{250, 160, 0};
 inline constexpr Farbe Weiss{255, 255, 255};
 inline constexpr Farbe Schwarz{0, 0, 0};
+// The light blue the info texts stand on.
+inline constexpr Farbe Himmelblau{166, 202, 240};
 // The classic inactive-caption colour of the desktop the program was designed on.
 inline constexpr Farbe InaktiveTitelleiste{191, 205, 219};
 }  // namespace farben

@@ -72,6 +72,24 @@ void Window::setFrame(int extraWidth, int extraHeight) {
   }
 }
 
+void Window::adoptFrame(int extraWidth, int extraHeight) {
+  if (m_frameWidth == extraWidth && m_frameHeight == extraHeight) {
+    return;
+  }
+  m_clientWidth += m_frameWidth - extraWidth;
+  m_clientHeight += m_frameHeight - extraHeight;
+  m_frameWidth = extraWidth;
+  m_frameHeight = extraHeight;
+  notify();
+}
+
+void Window::setFocusControl(Control* control) {
+  if (m_focus != control) {
+    m_focus = control;
+    notify();
+  }
+}
+
 void Window::scaleControls(double factor) {
   const auto scaled = [factor](int value) { return static_cast<int>(std::nearbyint(value * factor)); };
   for (Control* control : m_controls) {
@@ -79,6 +97,9 @@ void Window::scaleControls(double factor) {
                          scaled(control->height()));
     if (control->fontSize() > 0) {
       control->setFontSize(scaled(control->fontSize()));
+    }
+    if (auto* list = dynamic_cast<ListBox*>(control); list != nullptr && list->itemHeight() > 0) {
+      list->setItemHeight(scaled(list->itemHeight()));
     }
   }
 }

@@ -47,17 +47,23 @@ class Window {
   void setFrame(int extraWidth, int extraHeight);
   // Resizes the window, keeping its frame.
   void setSize(int width, int height) { setClientSize(width - m_frameWidth, height - m_frameHeight); }
+  // The frame the desktop really draws, measured on the shown window: the outer size stays
+  // and the client area takes what the frame leaves.
+  void adoptFrame(int extraWidth, int extraHeight);
   // Scales position, size and font of every control, halves rounded to even.
   void scaleControls(double factor);
 
-  // The control that should receive the keyboard input (the scanner types into the focused
-  // field); each request counts, so that asking again gives the focus back.
+  // Asks again for the focus on a control (the scanner types into the focused field), also
+  // when it has it already: each request counts, so that asking gives the focus back.
   void requestFocus(Control& control);
-  Control* focusControl() const { return m_focus; }
   int focusRequests() const { return m_focusRequests; }
 
   const std::vector<Control*>& controls() const { return m_controls; }
   Control* find(const std::string& name) const;
+
+  // The control that has the keyboard focus; nullptr when the window leaves it to the desktop.
+  Control* focusControl() const { return m_focus; }
+  void setFocusControl(Control* control);
 
   void setObserver(class WindowObserver* observer) { m_observer = observer; }
 
@@ -78,9 +84,9 @@ class Window {
   int m_frameWidth = 0;
   int m_frameHeight = 0;
   Handler m_onActivate;
-  Control* m_focus = nullptr;
   int m_focusRequests = 0;
   std::vector<Control*> m_controls;
+  Control* m_focus = nullptr;
   class WindowObserver* m_observer = nullptr;
 };
 

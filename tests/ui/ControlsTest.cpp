@@ -170,3 +170,66 @@ TEST(Control, IsReachableOnlyWhenItAndItsPanelsAreVisibleAndEnabled) {
 
 }  // namespace
 }  // namespace kelvaro::ui
+
+namespace kelvaro::ui {
+namespace {
+
+class Fenster : public Window {
+ public:
+  Fenster() : Window("TFormTest") {
+    add(liste);
+    add(text);
+  }
+  ListBox liste{"Liste"};
+  MultiLineText text{"Text"};
+};
+
+TEST(Window, AdoptingTheRealFrameKeepsTheOuterSize) {
+  Fenster fenster;
+  fenster.setClientSize(984, 732);
+  fenster.setFrame(16, 39);
+  fenster.setSize(1024, 720);
+  EXPECT_EQ(fenster.clientWidth(), 1008);
+  // The desktop draws a thinner frame than assumed: the window keeps its outer size.
+  fenster.adoptFrame(4, 29);
+  EXPECT_EQ(fenster.width(), 1024);
+  EXPECT_EQ(fenster.height(), 720);
+  EXPECT_EQ(fenster.clientWidth(), 1020);
+  EXPECT_EQ(fenster.clientHeight(), 691);
+  fenster.setSize(1152, 720);
+  EXPECT_EQ(fenster.clientWidth(), 1148);
+}
+
+TEST(Window, ScalingScalesTheItemHeightOfListBoxes) {
+  Fenster fenster;
+  fenster.liste.setItemHeight(25);
+  fenster.liste.setFontSize(21);
+  fenster.text.setVerticalScrollBar(true);
+  fenster.scaleControls(1.5);
+  EXPECT_EQ(fenster.liste.itemHeight(), 38);  // 37.5, the half to the even neighbour
+  EXPECT_EQ(fenster.liste.fontSize(), 32);
+  EXPECT_TRUE(fenster.text.verticalScrollBar());
+  Fenster ohne;
+  ohne.scaleControls(1.5);
+  EXPECT_EQ(ohne.liste.itemHeight(), 0);  // the toolkit's height stays the toolkit's
+}
+
+TEST(Window, KeepsTheControlWithTheFocus) {
+  Fenster fenster;
+  int meldungen = 0;
+  struct Zaehler : WindowObserver {
+    explicit Zaehler(int& n) : zahl(n) {}
+    void windowChanged(Window&) override { ++zahl; }
+    int& zahl;
+  } zaehler(meldungen);
+  fenster.setObserver(&zaehler);
+  EXPECT_EQ(fenster.focusControl(), nullptr);
+  fenster.setFocusControl(&fenster.text);
+  fenster.setFocusControl(&fenster.text);
+  EXPECT_EQ(fenster.focusControl(), &fenster.text);
+  EXPECT_EQ(meldungen, 1);
+  fenster.setObserver(nullptr);
+}
+
+}  // namespace
+}  // namespace kelvaro::ui
