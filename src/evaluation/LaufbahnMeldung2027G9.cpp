@@ -2,6 +2,7 @@
 
 #include "evaluation/FliessKomma.h"
 #include "evaluation/Pruefregeln.h"
+#include "grades/Notenberechnung2027G9.h"
 #include "plan/Programm.h"
 
 #include <cmath>
@@ -122,6 +123,7 @@ TForm2::TForm2(Programm& programm) : ui::Window("TForm2"), m_programm(programm) 
   Anordnen();
   OKButton.onClick([this] { OKButClick(); });
   Wahlzetteldrucken.onClick([this] { WahlZettelDruckenClick(); });
+  NotenBerechnungBut.onClick([this] { NotenBerechnungButClick(); });
   AlternativPKCombo.onChange([this] { AlternativPKComboChange(); });
   OKBut.onClick([this] { DruckenButClick(); });
   ZurueckBut.onClick([this] { ZurueckButClick(); });
@@ -441,6 +443,11 @@ void TForm2::DruckenButClick() {
   if (m_wahlzettelDruck) {
     m_wahlzettelDruck();
   }
+}
+
+void TForm2::NotenBerechnungButClick() {
+  BerechnungVorbereiten();
+  m_programm.notenfenster().Anzeigen();
 }
 
 void TForm2::ZurueckButClick() {
