@@ -28,8 +28,8 @@ constexpr int GruppeProjekt = 1600;
 
 // The ten subject groups: 1 German, 2 languages, 3 social sciences, 4 sciences,
 // 5 mathematics, 6 religion, 7 arts, 8 sport, 9 project course, 10 possible focus subjects.
-constexpr int GruppenCode[10] = {GruppeDeutsch,   GruppeSprache,  GruppeGesellschaft, GruppeNatur, GruppeMathematik,
-                                 GruppeReligion, GruppeKunst,    GruppeSport,        GruppeProjekt};
+constexpr int GruppenCode[10] = {GruppeDeutsch,  GruppeSprache, GruppeGesellschaft, GruppeNatur,  GruppeMathematik,
+                                 GruppeReligion, GruppeKunst,   GruppeSport,        GruppeProjekt};
 constexpr int SchwerpunktGruppe = 10;
 
 std::size_t I(int index) {
@@ -98,7 +98,13 @@ struct Regel {
 class Auswerter {
  public:
   explicit Auswerter(const Notenbuch& notenbuch);
-  Notenergebnis Auswerten();
+  // Steps 1..10: the groups, the compulsory courses and the alternatives of every rule.
+  void Vorbereiten();
+  // Visits every combination of alternatives in order, the first rule turning fastest.
+  template <typename Besuch>
+  void Durchlaufen(Besuch besuchen);
+  // wertungszahl 0: every count the regulation allows; otherwise that count alone.
+  Notenergebnis Auswerten(int wertungszahl);
 
  private:
   bool Belegt(int kurs, int slot) const { return m_belegt[I(kurs)][I(slot)]; }
@@ -153,6 +159,7 @@ class Auswerter {
   // Fewer taken basic-course semesters than the regulation counts: the one count possible.
   bool m_zuWenige = false;
   int m_verfuegbar = 0;
+  int m_wertungszahl = 0;
 
   bool m_bestVorhanden = false;
   Zustand m_best;
@@ -416,7 +423,7 @@ void Auswerter::Kunst() {
   Alternativen(7, std::move(alternativen), true);
 }
 
-Notenergebnis Auswerter::Auswerten() {
+void Auswerter::Vorbereiten() {
   // The ten groups, filled in course order; courses of any other code join none.
   for (int p = 1; p <= m_kurse; ++p) {
     for (int g = 0; g < 9; ++g) {
@@ -496,7 +503,10 @@ Notenergebnis Auswerter::Auswerten() {
     }
   }
   m_zuWenige = m_verfuegbar < MinWertung;
+}
 
+template <typename Besuch>
+void Auswerter::Durchlaufen(Besuch besuchen) {
   // Every combination of alternatives, the first rule turning fastest.
   std::vector<std::size_t> aktuell(m_dimensionen.size(), 0);
   while (true) {
@@ -504,7 +514,7 @@ Notenergebnis Auswerter::Auswerten() {
     for (std::size_t d = 0; d < m_dimensionen.size(); ++d) {
       Anwenden(kombination, m_dimensionen[d].gruppe, m_dimensionen[d].alternativen[aktuell[d]]);
     }
-    AuswertungBeenden(kombination);
+    besuchen(kombination);
     std::size_t d = 0;
     while (d < aktuell.size() && aktuell[d] + 1 >= m_dimensionen[d].alternativen.size()) {
       ++d;
@@ -515,6 +525,12 @@ Notenergebnis Auswerter::Auswerten() {
     ++aktuell[d];
     std::fill(aktuell.begin(), aktuell.begin() + static_cast<std::ptrdiff_t>(d), 0);
   }
+}
+
+Notenergebnis Auswerter::Auswerten(int wertungszahl) {
+  m_wertungszahl = wertungszahl;
+  Vorbereiten();
+  Durchlaufen([this](const Zustand& kombination) { AuswertungBeenden(kombination); });
 
   Notenergebnis e;
   e.KursZaehlart = m_buch.KursZaehlart;
@@ -673,8 +689,11 @@ void Auswerter::AuswertungBeenden(Zustand s) {
       }
     }
   }
-  const int bis = std::min(MaxWertung, nW + nP + nB);
-  const int von = m_zuWenige ? bis : MinWertung;
+  int bis = std::min(MaxWertung, nW + nP + nB);
+  int von = m_zuWenige ? bis : MinWertung;
+  if (m_wertungszahl > 0) {
+    von = bis = m_wertungszahl;
+  }
   for (int n = von; n <= bis; ++n) {
     Zustand t = s;
     const int d = std::clamp(nW - (n - nP), 0, nW);
@@ -780,8 +799,24 @@ double Vornote(int punkteBlock1) {
   return std::max(10, (680 - punkteBlock1) / 12) / 10.0;
 }
 
-Notenergebnis AuswertungEinlesen(const Notenbuch& notenbuch) {
-  return Auswerter(notenbuch).Auswerten();
+Notenergebnis AuswertungEinlesen(const Notenbuch& notenbuch, int wertungszahl) {
+  return Auswerter(notenbuch).Auswerten(wertungszahl);
+}
+
+std::vector<Kombination> Kombinationen(const Notenbuch& notenbuch) {
+  Auswerter auswerter(notenbuch);
+  auswerter.Vorbereiten();
+  std::vector<Kombination> kombinationen;
+  auswerter.Durchlaufen([&kombinationen](const Zustand& s) {
+    Kombination& k = kombinationen.emplace_back();
+    for (std::size_t p = 1; p <= NotenSpalten; ++p) {
+      for (std::size_t h = 1; h <= 4; ++h) {
+        k.KursZaehlart[h][p] = s.z[p][h];
+      }
+      k.Ungebunden[p] = s.ungebunden[p];
+    }
+  });
+  return kombinationen;
 }
 
 void Bestehensberechnung(const Notenbuch& notenbuch, Notenergebnis& e) {
@@ -807,9 +842,7 @@ void Bestehensberechnung(const Notenbuch& notenbuch, Notenergebnis& e) {
     }
   }
   // A missing examination has no points.
-  const auto pruefung = [&notenbuch](int kurs) {
-    return kurs == 0 ? 0 : std::clamp(notenbuch.Punkte(kurs, 5), 0, 15);
-  };
+  const auto pruefung = [&notenbuch](int kurs) { return kurs == 0 ? 0 : std::clamp(notenbuch.Punkte(kurs, 5), 0, 15); };
   const int a = pruefung(lk1);
   const int b = pruefung(lk2);
   const int c = pruefung(a3);

@@ -109,8 +109,19 @@ struct Notenergebnis {
 
 // Chooses the counting courses over every combination of the regulation's alternatives and
 // keeps the best block I result. Q slots that take points are evaluated from `Belegt`,
-// whatever status they hold.
-Notenergebnis AuswertungEinlesen(const Notenbuch& notenbuch);
+// whatever status they hold. A `wertungszahl` of 0 tries every count of basic-course
+// semesters the regulation allows (27..32); another value tries that count alone.
+Notenergebnis AuswertungEinlesen(const Notenbuch& notenbuch, int wertungszahl = 0);
+
+// One combination of alternatives as the count loop receives it: the Q-slot statuses the
+// rules give and the focus flags (1: a language or science outside the focus).
+struct Kombination {
+  std::array<std::array<std::uint8_t, NotenSpalten + 1>, ZaehlartSlots> KursZaehlart{};
+  std::array<std::uint8_t, NotenSpalten + 1> Ungebunden{};
+};
+// Every combination the evaluation tries, in its order: what the hidden trace of the grade
+// window would list.
+std::vector<Kombination> Kombinationen(const Notenbuch& notenbuch);
 // The examination block, the total, the pass flag, the grade and the deviation exams.
 void Bestehensberechnung(const Notenbuch& notenbuch, Notenergebnis& ergebnis);
 // Block I and then the examinations: everything "Abiturnote berechnen" computes.

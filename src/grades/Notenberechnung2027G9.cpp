@@ -35,9 +35,9 @@ TForm4::TForm4(Programm& programm) : ui::Window("TForm4"), m_programm(programm) 
     button.onClick([this, punkte] { NoteSetzen(punkte); });
   }
   for (ui::Control* control : std::initializer_list<ui::Control*>{
-           &EingabeStartBut, &NotenAendernBut, &AbiturNoteBerechnenBut, &FreudeImage, &TrauerImage,
-           &GewerteteKurseBut, &NichtGewerteteKurseBut, &DefiziteBut, &AbiturPruefungenBut, &NotenLoeschenBut,
-           &SchliessBut, &SpeedButton1, &Edit1}) {
+           &EingabeStartBut, &NotenAendernBut, &AbiturNoteBerechnenBut, &FreudeImage, &TrauerImage, &GewerteteKurseBut,
+           &NichtGewerteteKurseBut, &DefiziteBut, &AbiturPruefungenBut, &NotenLoeschenBut, &SchliessBut, &SpeedButton1,
+           &Edit1}) {
     add(*control);
   }
   Anordnen();
@@ -71,8 +71,8 @@ void TForm4::Anordnen() {
   setFrame(16, 39);
   Zeichenflaeche.setGeometry(8, 8, ZeichenflaecheBreite, ZeichenflaecheHoehe);
   NotenPanel.setGeometry(871, 8, 202, 201);
-  const char* const noten[] = {"(6)",  "(5-)", "(5)", "(5+)", "(4-)", "(4)", "(4+)", "(3-)",
-                               "(3)",  "(3+)", "(2-)", "(2)", "(2+)", "(1-)", "(1)", "(1+)"};
+  const char* const noten[] = {"(6)", "(5-)", "(5)",  "(5+)", "(4-)", "(4)",  "(4+)", "(3-)",
+                               "(3)", "(3+)", "(2-)", "(2)",  "(2+)", "(1-)", "(1)",  "(1+)"};
   for (int punkte = 15; punkte >= 1; --punkte) {
     const int rang = 15 - punkte;  // 15 14 13 in the first row, ...
     PunkteBut(punkte).setGeometry(8 + 63 * (rang % 3), 8 + 31 * (rang / 3), 57, 25);

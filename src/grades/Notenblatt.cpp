@@ -125,13 +125,15 @@ Textblock GewerteteKurse(const Notenergebnis& e) {
   b[1] = Zeile("Laut APOGOSt müssen bei Ihnen 27-32 GKs und alle 8 LKs der Q1 und Q2 in die Abiturwertung eingehen.");
   b[2] = Zeile("Eine optimale Abiturnote wird bei Ihnen erzielt, wenn " + Zahl(e.GewerteteGKs) +
                " GKs in Ihre Abiturwertung eingehen.");
-  b[3] = Auf("Die " + Zahl(e.Pflichtkurse) + " rot dargestellten Pflichtgrundkurse gehen dabei in Ihre Abiturwertung ein.",
-             Fehler);
+  b[3] =
+      Auf("Die " + Zahl(e.Pflichtkurse) + " rot dargestellten Pflichtgrundkurse gehen dabei in Ihre Abiturwertung ein.",
+          Fehler);
   const int k = e.GewerteteWahlkurse;
   if (k >= 2) {
-    b[4] = Auf("Die " + Zahl(k) +
-                   " gelb dargestellten Wahlkurse werden als Ihre weiteren besten GKs in die Abiturweretung einbezogen.",
-               farben::Gelb);
+    b[4] =
+        Auf("Die " + Zahl(k) +
+                " gelb dargestellten Wahlkurse werden als Ihre weiteren besten GKs in die Abiturweretung einbezogen.",
+            farben::Gelb);
   } else if (k == 1) {
     b[4] = Auf("Der gelb dargestellte Wahlkurs wird als Ihr weiterer bester GK in die Abiturweretung einbezogen.",
                farben::Gelb);
@@ -146,9 +148,9 @@ Textblock NichtGewerteteKurse(const Notenergebnis& e) {
   const int b = e.NichtGewerteteKurse - q;
   const int r = std::min(e.BelegteKurse - 38, q);
   Textblock t;
-  t[0] = Zeile("Bei insgesamt " + Zahl(e.BelegteKurse) +
-                   " belegten Kursen müssen mind. 38 auf dem Abiturzeuignis erscheinen",
-               farben::Schwarz, true);
+  t[0] = Zeile(
+      "Bei insgesamt " + Zahl(e.BelegteKurse) + " belegten Kursen müssen mind. 38 auf dem Abiturzeuignis erscheinen",
+      farben::Schwarz, true);
   t[1] = Zeile(
       "Hell- oder dunkelgrün dargestelte Grundkurse gehen nicht in Ihre Abiturwertung ein, sie erscheinen in "
       "Klammern.");
@@ -173,9 +175,10 @@ Textblock NichtGewerteteKurse(const Notenergebnis& e) {
       t[3] = Auf(vonDen + "muss kein GK auf dem Abiturzeugnis erscheinen.", Hellgruen);
     }
   } else if (q == 1) {
-    t[3] = Auf(r != 0 ? "Der einzige hellgrün dargestellten freiwillige GKs muss nicht auf dem Abiturzeugnis erscheinen."
-                      : "Der einzige hellgrün dargestellten freiwillige GKs muss auf dem Abiturzeugnis erscheinen.",
-               Hellgruen);
+    t[3] =
+        Auf(r != 0 ? "Der einzige hellgrün dargestellten freiwillige GKs muss nicht auf dem Abiturzeugnis erscheinen."
+                   : "Der einzige hellgrün dargestellten freiwillige GKs muss auf dem Abiturzeugnis erscheinen.",
+            Hellgruen);
   }
   if (r >= 2) {
     t[4] = Auf("Bis zu " + Zahl(r) +
@@ -221,8 +224,8 @@ Textblock Defizite(const Notenergebnis& e) {
     gk.stuecke.push_back({"   keine GK-Defizite", farben::Schwarz, std::nullopt, false});
   }
   Textzeile& lk = t[3];
-  lk.stuecke.push_back({"LK-Bereich: " + Zahl(e.PunkteLK) + " Punkte (dop. Wert.), ", farben::Schwarz, std::nullopt,
-                        false});
+  lk.stuecke.push_back(
+      {"LK-Bereich: " + Zahl(e.PunkteLK) + " Punkte (dop. Wert.), ", farben::Schwarz, std::nullopt, false});
   if (e.DefiziteLK > 0) {
     lk.stuecke.push_back({" " + Zahl(e.DefiziteLK) +
                               (e.DefiziteLK == 1 ? " LK-Defizit (max. 3 LK-Defizite erlaubt), "
@@ -254,13 +257,19 @@ Textblock Abiturpruefungen(const Notenergebnis& e) {
   const int lk = e.LKPruefungenBestanden;
   t[1] = Zeile(Zahl(lk) + (lk == 1 ? " Leistungskursfach" : " Leistungskursfächer") +
                    " mit mind. ausreichender Note (5 Punkte) in der Abiturprüfung, (mind. 1 Fach notwendig)",
-               lk == 0 ? Fehler : lk == 1 ? Warnung : farben::Schwarz);
+               lk == 0   ? Fehler
+               : lk == 1 ? Warnung
+                         : farben::Schwarz);
   const int alle = e.PruefungenBestanden;
   t[2] = Zeile(Zahl(alle) + (alle == 1 ? " Abiturfach" : " Abiturfächer") +
                    " mit mind. ausreichender Note (5 Punkte) in der Abiturprüfung, (mind. 2 Fächer notwendig)",
-               alle < 2 ? Fehler : alle < 4 ? Warnung : farben::Schwarz);
+               alle < 2   ? Fehler
+               : alle < 4 ? Warnung
+                          : farben::Schwarz);
   t[3] = Zeile(Zahl(e.PunkteBlock2) + " Punkte im Abiturbereich (mind. 100 Punkte notwendig)",
-               e.PunkteBlock2 < 100 ? Fehler : e.PunkteBlock2 < 120 ? Warnung : farben::Schwarz);
+               e.PunkteBlock2 < 100   ? Fehler
+               : e.PunkteBlock2 < 120 ? Warnung
+                                      : farben::Schwarz);
   if (e.Abweichungen == 0) {
     t[4] = Zeile("keine Abweichprüfung");
   } else if (e.Abweichungen == 1) {
