@@ -194,6 +194,18 @@ TEST(BlockEins, RoundedHalfUpAndTheGradeFollows) {
   EXPECT_DOUBLE_EQ(e.Vornote, 2.3);
 }
 
+TEST(BlockEins, ASemesterNotTakenNeverCounts) {
+  // History as elective dropped after Q1.1: its "two best semesters" are one taken semester.
+  std::vector<Kurs> kurse = Grundkurse();
+  kurse[Ge - 1].name = "Sozialwiss.";
+  kurse.push_back({"Geschichte", 300, Gk, {10, X, X, X}});
+  const Notenergebnis e = AuswertungEinlesen(Buch(kurse));
+  EXPECT_EQ(Q(e.KursZaehlart, 11), Status(Pflicht, nichtbelegt, nichtbelegt, nichtbelegt));
+  EXPECT_EQ(e.Pflichtkurse, 19);
+  EXPECT_EQ(e.DefiziteGewertet, 0);
+  EXPECT_EQ(e.PunkteBlock1, 400);
+}
+
 // --- Project course ---------------------------------------------------------------------
 
 struct ProjektFall {
