@@ -1,5 +1,6 @@
 #include "app/Kommandozeile.h"
 
+#include "app/Notenbefehl.h"
 #include "app/PlanJson.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
@@ -31,6 +32,8 @@ const char* const Hilfe =
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
     "                              druckt den Wahlzettel in eine PDF-Datei\n"
+    "  grade DATEI.abi [--note P,H=N]... [--save AUS.abi]\n"
+    "                              berechnet die Abiturnote (Kurs P, Halbjahr H 1..5, Punkte N)\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
     "  --stufe 0|1|2      Regeln einer anderen Stufe (EF, Q1, Q2)\n";
@@ -45,6 +48,7 @@ struct Aufruf {
   std::optional<std::string> vorname;
   std::optional<std::string> nachname;
   std::optional<std::filesystem::path> pdf;
+  std::vector<std::string> noten;
 };
 
 // The program as the desktop starts it, on a screen of the design size, so that widths
@@ -105,7 +109,7 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& argument = argumente[i];
     if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
-        argument == "--vorname" || argument == "--nachname" || argument == "--pdf") {
+        argument == "--vorname" || argument == "--nachname" || argument == "--pdf" || argument == "--note") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -120,6 +124,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.heute = *datum;
       } else if (argument == "--event") {
         aufruf.ereignisse.push_back(wert);
+      } else if (argument == "--note") {
+        aufruf.noten.push_back(wert);
       } else if (argument == "--save") {
         aufruf.speichern = wert;
       } else if (argument == "--pdf") {
@@ -394,6 +400,11 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "sheet") {
     return Sheet(*aufruf, err, pdfDrucker);
+  }
+  if (aufruf->befehl == "grade") {
+    return NotenbefehlAusfuehren({aufruf->parameter, aufruf->noten, aufruf->heute, aufruf->stufe, aufruf->speichern,
+                                  !aufruf->ereignisse.empty() || aufruf->pdf || aufruf->vorname || aufruf->nachname},
+                                 out, err);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;
