@@ -2,9 +2,11 @@
 // the documentation and for looking at the window without a display.
 //   kelvaro-screenshot BREITE HOEHE AUSGABE.png [JJJJ-MM-TT [PLAN.abi [pruefen|drucken]]]
 // With "pruefen" the plan is checked ("Laufbahn Prüfen") and the report window is rendered;
-// with "drucken" its name panel is opened as well.
+// with "drucken" its name panel is opened as well. With "noten" the grade window is opened
+// from the report window and point entry started; with "ergebnis" the grade is computed.
 
 #include "evaluation/LaufbahnMeldung2027G9.h"
+#include "grades/Notenberechnung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "qt/Desktop.h"
 #include "ui/Platform.h"
@@ -49,6 +51,17 @@ int main(int argc, char** argv) {
       desktop.programm().meldungsfenster().Wahlzetteldrucken.userClick();
     }
     ziel = &desktop.fenster(desktop.programm().meldungsfenster());
+  } else if (argc > 6 && (std::string(argv[6]) == "noten" || std::string(argv[6]) == "ergebnis")) {
+    desktop.programm().hauptfenster().AbiFaecherPruefen.userClick();
+    desktop.programm().meldungsfenster().activate();
+    desktop.programm().meldungsfenster().NotenBerechnungBut.userClick();
+    kelvaro::TForm4& noten = desktop.programm().notenfenster();
+    if (std::string(argv[6]) == "ergebnis") {
+      noten.AbiturNoteBerechnenBut.userClick();
+    } else {
+      noten.EingabeStartBut.userClick();
+    }
+    ziel = &desktop.fenster(noten);
   }
   QApplication::processEvents();
   const QPixmap bild = ziel->grab();

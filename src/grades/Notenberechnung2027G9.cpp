@@ -9,7 +9,8 @@ namespace kelvaro {
 
 namespace {
 
-constexpr int DesignBreite = 1100;
+// 1100 wide as designed, and the buttons that reach to 1104 not cut off.
+constexpr int DesignBreite = 1112;
 constexpr int DesignHoehe = 648;
 
 std::size_t I(int index) {
@@ -63,6 +64,7 @@ TForm4::TForm4(Programm& programm) : ui::Window("TForm4"), m_programm(programm) 
     scaleControls(faktor);
     setClientSize(Gerundet(DesignBreite * faktor), Gerundet(DesignHoehe * faktor));
     Zeichenflaeche.setScale(faktor);
+    Schriftgroesse = Gerundet(11 * faktor);
   }
 }
 
@@ -159,7 +161,11 @@ void TForm4::Anzeigen() {
 }
 
 void TForm4::FormActivate() {
-  EingabeStartBut.setVisible(true);
+  // "Noteneingabe starten" belongs to the opening phase; coming back to the window during
+  // entry or with a result keeps that phase.
+  if (Ansicht == 4 && Ausgewertet == 0) {
+    EingabeStartBut.setVisible(FehlendeNoten > 0);
+  }
 }
 
 void TForm4::Eroeffnungsphase() {

@@ -46,6 +46,8 @@ class TForm4 : public ui::Window {
   int Ansicht = 4;
   // The last evaluation since the window was shown.
   Notenergebnis Ergebnis;
+  // The window's font in pixels (Tahoma 8 pt), scaled with the window.
+  int Schriftgroesse = 11;
 
   // The point button of a value 0..15.
   ui::Button& PunkteBut(int punkte);

@@ -1,6 +1,9 @@
 #include "qt/Binder.h"
 
+#include "qt/Bilder.h"
+#include "qt/Malflaeche.h"
 #include "ui/Controls.h"
+#include "ui/PaintBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,6 +40,8 @@ QPalette::ColorRole backgroundRole(ui::ControlKind kind) {
     case ui::ControlKind::Label:
     case ui::ControlKind::CheckBox:
     case ui::ControlKind::Panel:
+    case ui::ControlKind::PaintBox:
+    case ui::ControlKind::Picture:
       break;
   }
   return QPalette::Window;
@@ -185,6 +190,10 @@ QWidget* Binder::createWidget(ui::Control& control, QWidget* parent) {
       text->setReadOnly(true);
       return text;
     }
+    case ui::ControlKind::PaintBox:
+      return new Malflaeche(dynamic_cast<ui::PaintBox&>(control), parent);
+    case ui::ControlKind::Picture:
+      return new QLabel(parent);
   }
   return new QWidget(parent);
 }
@@ -257,6 +266,19 @@ void Binder::mirrorContent(ui::Control& control, QWidget& widget) {
       auto& text = static_cast<QPlainTextEdit&>(widget);
       if (text.toPlainText() != qs(control.text())) {
         text.setPlainText(qs(control.text()));
+      }
+      break;
+    }
+    case ui::ControlKind::PaintBox:
+      widget.update();  // what it shows has changed
+      break;
+    case ui::ControlKind::Picture: {
+      // The picture of the control's name, drawn at the control's size.
+      auto& bild = static_cast<QLabel&>(widget);
+      const QSize groesse(control.width(), control.height());
+      if (bild.property("bild").toString() != qs(control.text()) || bild.pixmap().size() != groesse) {
+        bild.setPixmap(Bild(control.text(), groesse.width(), groesse.height()));
+        bild.setProperty("bild", qs(control.text()));
       }
       break;
     }

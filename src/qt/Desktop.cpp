@@ -45,7 +45,9 @@ Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(
   ui::Window* weitere[] = {&m_programm.meldungsfenster(), &m_programm.infofenster(), &m_programm.notenfenster(),
                            &m_programm.auswahlfenster()};
   for (ui::Window* fenster : weitere) {
-    m_fenster.push_back(std::make_unique<Fenster>(*fenster, static_cast<int>(21 * skalierung)));
+    const int schrift = fenster == &m_programm.notenfenster() ? m_programm.notenfenster().Schriftgroesse
+                                                              : static_cast<int>(21 * skalierung);
+    m_fenster.push_back(std::make_unique<Fenster>(*fenster, schrift));
   }
   // "Drucken" ends at the print dialog of the report window.
   Fenster* meldung = &fenster(m_programm.meldungsfenster());

@@ -274,6 +274,23 @@ TEST_F(Notenfenster, ARepaintKeepsTheComputedResult) {
   EXPECT_TRUE(Gemalt("Gesamtpunkte in Block 1: 400, Durchschnittspunktzahl in Block 1: 10,00 Punkte   Zugelassen"));
 }
 
+TEST_F(Notenfenster, ComingBackToTheWindowKeepsItsPhase) {
+  n.deactivate();
+  n.activate();
+  EXPECT_TRUE(n.EingabeStartBut.visible());
+  AlleEingeben(10);
+  n.deactivate();
+  n.activate();
+  EXPECT_FALSE(n.EingabeStartBut.visible());
+  EXPECT_EQ(n.Ansicht, 5);
+  n.AbiturNoteBerechnenBut.userClick();
+  n.deactivate();
+  n.activate();
+  EXPECT_FALSE(n.EingabeStartBut.visible());
+  EXPECT_EQ(n.Ausgewertet, 1);
+  EXPECT_EQ(n.Ansicht, 0);
+}
+
 TEST_F(Notenfenster, InfoButtonsSwitchTheViews) {
   AlleEingeben(10);
   n.AbiturNoteBerechnenBut.userClick();
