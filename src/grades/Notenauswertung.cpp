@@ -50,6 +50,7 @@ std::string Gekuerzt(const std::string& text, std::size_t laenge) {
   return text.substr(0, i);
 }
 
+// A text, cut to 150 characters, appended to a list of findings; beyond the tenth dropped.
 void Einlesen(std::vector<std::string>& liste, const std::string& text) {
   if (liste.size() < ListenLaenge) {
     liste.push_back(Gekuerzt(text, TextLaenge));
@@ -59,8 +60,8 @@ void Einlesen(std::vector<std::string>& liste, const std::string& text) {
 // What one count changes: the Q-slot statuses ([course][slot], slots 1..4) and the flag
 // that a language or science course lies outside the focus.
 struct Zustand {
-  std::array<std::array<std::uint8_t, 5>, MaxKurse + 1> z{};
-  std::array<std::uint8_t, MaxKurse + 1> ungebunden{};
+  std::array<std::array<std::uint8_t, 5>, MaxKurse + 1> Zaehlart{};
+  std::array<std::uint8_t, MaxKurse + 1> Ungebunden{};
 };
 
 // The block I numbers of one count.
@@ -91,8 +92,8 @@ struct Kandidat {
 
 // One rule with two or more alternatives, applied to the courses of its group.
 struct Regel {
-  int gruppe = 0;
-  std::vector<Zustand> alternativen;
+  int Gruppe = 0;
+  std::vector<Zustand> Varianten;  // the statuses and focus flags each alternative gives
 };
 
 class Auswerter {
@@ -109,12 +110,12 @@ class Auswerter {
  private:
   bool Belegt(int kurs, int slot) const { return m_belegt[I(kurs)][I(slot)]; }
   bool Abitur(int kurs) const { return IstAbiturkurs(m_art[I(kurs)]); }
-  const std::vector<int>& Gruppe(int nummer) const { return m_gruppen[I(nummer)]; }
+  const std::vector<int>& Gruppe(int nummer) const { return Fachgruppen[I(nummer)]; }
 
   // Status changes never touch a slot that is not taken.
   void Setzen(Zustand& s, int kurs, int slot, std::uint8_t status) const {
     if (Belegt(kurs, slot)) {
-      s.z[I(kurs)][I(slot)] = status;
+      s.Zaehlart[I(kurs)][I(slot)] = status;
     }
   }
   void AlleSetzen(Zustand& s, int kurs, std::uint8_t status) const {
@@ -133,8 +134,10 @@ class Auswerter {
   // applied at once.
   void Alternativen(int gruppe, std::vector<Zustand> alternativen, bool immerDimension = false);
 
+  void Fehlereinlesen(const std::string& text) { Einlesen(Fehlerliste, text); }
+  void BesonderheitenEinlesen(const std::string& text) { Einlesen(Besonderheitenliste, text); }
   void Schwerpunkt();
-  void Gesellschaft(int fehlRelKu);
+  void Gesellschaft(int FehlRelKu);
   void Kunst();
 
   void AuswertungBeenden(Zustand s);
@@ -150,12 +153,13 @@ class Auswerter {
   std::array<std::array<bool, 5>, MaxKurse + 1> m_belegt{};
   std::array<std::uint8_t, MaxKurse + 1> m_art{};
   std::array<int, MaxKurse + 1> m_fachgruppe{};
-  std::array<int, MaxKurse + 1> m_belegteHalbjahre{};
-  std::array<std::vector<int>, 11> m_gruppen;
+  // The evaluation's fields, named as the grade computation names them.
+  std::array<int, MaxKurse + 1> BelegteHalbjahre{};
+  std::array<std::vector<int>, 11> Fachgruppen;
   Zustand m_basis;
-  std::vector<Regel> m_dimensionen;
-  std::vector<std::string> m_fehler;
-  std::vector<std::string> m_besonderheiten;
+  std::vector<Regel> VariantenDimension;
+  std::vector<std::string> Fehlerliste;
+  std::vector<std::string> Besonderheitenliste;
   // Fewer taken basic-course semesters than the regulation counts: the one count possible.
   bool m_zuWenige = false;
   int m_verfuegbar = 0;
@@ -175,40 +179,30 @@ Auswerter::Auswerter(const Notenbuch& notenbuch) : m_buch(notenbuch), m_kurse(no
       m_belegt[I(p)][I(h)] = belegt;
       m_noten[I(p)][I(h)] = belegt ? notenbuch.Punkte(p, h) : -1;
       // Every evaluation starts from the taken semesters alone.
-      m_basis.z[I(p)][I(h)] = belegt ? kelvaro::Belegt : nichtbelegt;
-      m_belegteHalbjahre[I(p)] += belegt ? 1 : 0;
+      m_basis.Zaehlart[I(p)][I(h)] = belegt ? kelvaro::Belegt : nichtbelegt;
+      BelegteHalbjahre[I(p)] += belegt ? 1 : 0;
     }
   }
 }
 
 int Auswerter::SlotNachRang(int kurs, int rang) const {
-  // The exchange sort of `Sortiere`; a slot not taken has no points and sorts lowest.
-  std::array<std::pair<int, int>, 5> feld{};  // (points, slot)
-  for (int i = 1; i <= 4; ++i) {
-    feld[I(i)] = {m_noten[I(kurs)][I(i)], i};
-  }
-  for (int i = 1; i <= 3; ++i) {
-    for (int j = i + 1; j <= 4; ++j) {
-      if (feld[I(j)].first < feld[I(i)].first) {
-        std::swap(feld[I(i)], feld[I(j)]);
-      }
-    }
-  }
-  return feld[I(rang)].second;
+  SortierFeldArrayTyp feld;
+  Sortiere(m_buch, kurs, feld);
+  return feld[I(rang)].Stelle;
 }
 
 void Auswerter::Anwenden(Zustand& s, int gruppe, const Zustand& alternative) const {
   for (int p : Gruppe(gruppe)) {
-    s.z[I(p)] = alternative.z[I(p)];
+    s.Zaehlart[I(p)] = alternative.Zaehlart[I(p)];
     if (gruppe == SchwerpunktGruppe) {
-      s.ungebunden[I(p)] = alternative.ungebunden[I(p)];
+      s.Ungebunden[I(p)] = alternative.Ungebunden[I(p)];
     }
   }
 }
 
 void Auswerter::Alternativen(int gruppe, std::vector<Zustand> alternativen, bool immerDimension) {
   if (alternativen.size() >= 2 || (immerDimension && !alternativen.empty())) {
-    m_dimensionen.push_back(Regel{gruppe, std::move(alternativen)});
+    VariantenDimension.push_back(Regel{gruppe, std::move(alternativen)});
   } else if (alternativen.size() == 1) {
     Anwenden(m_basis, gruppe, alternativen.front());
   }
@@ -217,21 +211,21 @@ void Auswerter::Alternativen(int gruppe, std::vector<Zustand> alternativen, bool
 void Auswerter::Schwerpunkt() {
   for (int gruppe : {2, 4}) {
     for (int p : Gruppe(gruppe)) {
-      if (m_belegteHalbjahre[I(p)] < 4) {
+      if (BelegteHalbjahre[I(p)] < 4) {
         AlleSetzen(m_basis, p, WahlFa);
-        m_basis.ungebunden[I(p)] = 1;
+        m_basis.Ungebunden[I(p)] = 1;
       }
     }
   }
   std::vector<int> fs;
   std::vector<int> nw;
   for (int p : Gruppe(2)) {
-    if (m_belegteHalbjahre[I(p)] == 4) {
+    if (BelegteHalbjahre[I(p)] == 4) {
       fs.push_back(p);
     }
   }
   for (int p : Gruppe(4)) {
-    if (m_belegteHalbjahre[I(p)] == 4) {
+    if (BelegteHalbjahre[I(p)] == 4) {
       nw.push_back(p);
     }
   }
@@ -251,7 +245,7 @@ void Auswerter::Schwerpunkt() {
     Zustand& s = alternativen.emplace_back(m_basis);
     for (int p : Gruppe(SchwerpunktGruppe)) {
       AlleSetzen(s, p, WahlFa);
-      s.ungebunden[I(p)] = 1;
+      s.Ungebunden[I(p)] = 1;
     }
     return s;
   };
@@ -286,7 +280,7 @@ void Auswerter::Schwerpunkt() {
         Setzen(a, l2, 4, Pflicht);
       }
       AlleSetzen(a, s, Pflicht);
-      a.ungebunden[I(l1)] = a.ungebunden[I(l2)] = a.ungebunden[I(s)] = 0;
+      a.Ungebunden[I(l1)] = a.Ungebunden[I(l2)] = a.Ungebunden[I(s)] = 0;
     }
   }
 
@@ -310,22 +304,22 @@ void Auswerter::Schwerpunkt() {
           Setzen(a, s2, 2, Pflicht);
         }
         AlleSetzen(a, l, Pflicht);
-        a.ungebunden[I(s1)] = a.ungebunden[I(s2)] = a.ungebunden[I(l)] = 0;
+        a.Ungebunden[I(s1)] = a.Ungebunden[I(s2)] = a.Ungebunden[I(l)] = 0;
       }
     }
   }
   if (alternativen.empty()) {
-    Einlesen(m_fehler, "Schwerpunkt nicht gebildet !");
+    Fehlereinlesen("Schwerpunkt nicht gebildet !");
   }
   Alternativen(SchwerpunktGruppe, std::move(alternativen));
 }
 
-void Auswerter::Gesellschaft(int fehlRelKu) {
+void Auswerter::Gesellschaft(int FehlRelKu) {
   const std::vector<int>& gruppe = Gruppe(3);
   std::vector<int> gw;
   int nGW = 0;
   for (int p : gruppe) {
-    if (m_belegteHalbjahre[I(p)] == 4) {
+    if (BelegteHalbjahre[I(p)] == 4) {
       gw.push_back(p);
       nGW += Abitur(p) ? 1 : 0;
     }
@@ -342,7 +336,7 @@ void Auswerter::Gesellschaft(int fehlRelKu) {
   const int ge = letzter("Geschichte");
   const int sw = letzter("Sozialwiss.");
   const int pl = letzter("Philosophie");
-  const bool plVoll = pl != 0 && m_belegteHalbjahre[I(pl)] == 4;
+  const bool plVoll = pl != 0 && BelegteHalbjahre[I(pl)] == 4;
 
   std::vector<int> ersteFaecher;
   if (nGW > 0) {
@@ -356,11 +350,11 @@ void Auswerter::Gesellschaft(int fehlRelKu) {
       const int g2 = gruppe[position - 1];
       const bool geOderSw = g2 == ge || g2 == sw;
       bool zulaessig;
-      if (fehlRelKu == 0) {
+      if (FehlRelKu == 0) {
         zulaessig = position == 1;
       } else {
         zulaessig = g2 != g1 && !(pl != 0 && !plVoll && g2 != pl) &&
-                    (geOderSw ? m_belegteHalbjahre[I(g2)] - 2 >= fehlRelKu : m_belegteHalbjahre[I(g2)] >= fehlRelKu);
+                    (geOderSw ? BelegteHalbjahre[I(g2)] - 2 >= FehlRelKu : BelegteHalbjahre[I(g2)] >= FehlRelKu);
       }
       if (!zulaessig) {
         continue;
@@ -376,10 +370,10 @@ void Auswerter::Gesellschaft(int fehlRelKu) {
         }
       }
       if (geOderSw) {
-        if (fehlRelKu >= 1) {
+        if (FehlRelKu >= 1) {
           Setzen(a, g2, SlotNachRang(g2, 2), Pflicht);
         }
-        if (fehlRelKu == 2) {
+        if (FehlRelKu == 2) {
           Setzen(a, g2, SlotNachRang(g2, 1), Pflicht);
         }
       } else {
@@ -388,7 +382,7 @@ void Auswerter::Gesellschaft(int fehlRelKu) {
     }
   }
   if (alternativen.empty()) {
-    Einlesen(m_fehler, "Gesellschaftswissensch. Pflichtbed. nicht abgedeckt !");
+    Fehlereinlesen("Gesellschaftswissensch. Pflichtbed. nicht abgedeckt !");
   }
   Alternativen(3, std::move(alternativen));
 }
@@ -398,7 +392,7 @@ void Auswerter::Kunst() {
   std::vector<int> km;
   int nKM = 0;
   for (int p : gruppe) {
-    if (m_belegteHalbjahre[I(p)] >= 2) {
+    if (BelegteHalbjahre[I(p)] >= 2) {
       km.push_back(p);
       nKM += Abitur(p) ? 1 : 0;
     }
@@ -428,14 +422,14 @@ void Auswerter::Vorbereiten() {
   for (int p = 1; p <= m_kurse; ++p) {
     for (int g = 0; g < 9; ++g) {
       if (m_fachgruppe[I(p)] == GruppenCode[g]) {
-        m_gruppen[I(g + 1)].push_back(p);
+        Fachgruppen[I(g + 1)].push_back(p);
       }
     }
   }
   for (int gruppe : {2, 4}) {
     for (int p : Gruppe(gruppe)) {
-      if (m_belegteHalbjahre[I(p)] == 4) {
-        m_gruppen[SchwerpunktGruppe].push_back(p);
+      if (BelegteHalbjahre[I(p)] == 4) {
+        Fachgruppen[SchwerpunktGruppe].push_back(p);
       }
     }
   }
@@ -445,37 +439,37 @@ void Auswerter::Vorbereiten() {
   if (Gruppe(5).size() == 1) {
     AlleSetzen(m_basis, Gruppe(5).front(), Pflicht);
   } else {
-    Einlesen(m_fehler, "Fehler beim Fach Mathematik !");
+    Fehlereinlesen("Fehler beim Fach Mathematik !");
   }
   if (Gruppe(1).size() == 1) {
     AlleSetzen(m_basis, Gruppe(1).front(), Pflicht);
   } else {
-    Einlesen(m_fehler, "Fehler beim Fach Deutsch !");
+    Fehlereinlesen("Fehler beim Fach Deutsch !");
   }
 
   const std::vector<int>& religion = Gruppe(6);
-  int fehlRelKu = 2;
+  int FehlRelKu = 2;
   if (!religion.empty()) {
-    const int halbjahre = m_belegteHalbjahre[I(religion.front())];
-    fehlRelKu = halbjahre >= 2 ? 0 : halbjahre == 1 ? 1 : 2;
+    const int halbjahre = BelegteHalbjahre[I(religion.front())];
+    FehlRelKu = halbjahre >= 2 ? 0 : halbjahre == 1 ? 1 : 2;
   }
   if (religion.size() > 1) {
-    Einlesen(m_fehler, "verschiedene Religionsfächer in der Wertung !");
+    Fehlereinlesen("verschiedene Religionsfächer in der Wertung !");
   }
 
-  Gesellschaft(fehlRelKu);
+  Gesellschaft(FehlRelKu);
 
   if (Gruppe(8).size() == 1) {
     const int sport = Gruppe(8).front();
     AlleSetzen(m_basis, sport, WahlFa);
-    const int fehlend = 4 - m_belegteHalbjahre[I(sport)];
+    const int fehlend = 4 - BelegteHalbjahre[I(sport)];
     if (fehlend >= 2) {
-      Einlesen(m_besonderheiten, std::to_string(fehlend) + " fehlende Sportkurse !");
+      BesonderheitenEinlesen(std::to_string(fehlend) + " fehlende Sportkurse !");
     } else if (fehlend == 1) {
-      Einlesen(m_besonderheiten, "1 fehlender Sportkurs !");
+      BesonderheitenEinlesen("1 fehlender Sportkurs !");
     }
   } else {
-    Einlesen(m_besonderheiten, "Laufbahn ohne Fach Sport !");
+    BesonderheitenEinlesen("Laufbahn ohne Fach Sport !");
   }
 
   Kunst();
@@ -489,7 +483,7 @@ void Auswerter::Vorbereiten() {
       ZweiBestePflicht(m_basis, p);
     }
   } else if (religion.size() > 1) {
-    Einlesen(m_fehler, "Fehler beim Fach Religion !");
+    Fehlereinlesen("Fehler beim Fach Religion !");
   }
 
   if (Gruppe(9).size() == 1) {
@@ -499,7 +493,7 @@ void Auswerter::Vorbereiten() {
   // Every taken semester of a course that is no advanced course can count.
   for (int p = 1; p <= m_kurse; ++p) {
     if (m_art[I(p)] != LKs) {
-      m_verfuegbar += m_belegteHalbjahre[I(p)];
+      m_verfuegbar += BelegteHalbjahre[I(p)];
     }
   }
   m_zuWenige = m_verfuegbar < MinWertung;
@@ -508,22 +502,22 @@ void Auswerter::Vorbereiten() {
 template <typename Besuch>
 void Auswerter::Durchlaufen(Besuch besuchen) {
   // Every combination of alternatives, the first rule turning fastest.
-  std::vector<std::size_t> aktuell(m_dimensionen.size(), 0);
+  std::vector<std::size_t> VarianteAktuell(VariantenDimension.size(), 0);
   while (true) {
     Zustand kombination = m_basis;
-    for (std::size_t d = 0; d < m_dimensionen.size(); ++d) {
-      Anwenden(kombination, m_dimensionen[d].gruppe, m_dimensionen[d].alternativen[aktuell[d]]);
+    for (std::size_t d = 0; d < VariantenDimension.size(); ++d) {
+      Anwenden(kombination, VariantenDimension[d].Gruppe, VariantenDimension[d].Varianten[VarianteAktuell[d]]);
     }
     besuchen(kombination);
     std::size_t d = 0;
-    while (d < aktuell.size() && aktuell[d] + 1 >= m_dimensionen[d].alternativen.size()) {
+    while (d < VarianteAktuell.size() && VarianteAktuell[d] + 1 >= VariantenDimension[d].Varianten.size()) {
       ++d;
     }
-    if (d == aktuell.size()) {
+    if (d == VarianteAktuell.size()) {
       break;
     }
-    ++aktuell[d];
-    std::fill(aktuell.begin(), aktuell.begin() + static_cast<std::ptrdiff_t>(d), 0);
+    ++VarianteAktuell[d];
+    std::fill(VarianteAktuell.begin(), VarianteAktuell.begin() + static_cast<std::ptrdiff_t>(d), 0);
   }
 }
 
@@ -536,7 +530,7 @@ Notenergebnis Auswerter::Auswerten(int wertungszahl) {
   e.KursZaehlart = m_buch.KursZaehlart;
   for (int p = 1; p <= m_kurse; ++p) {
     for (int h = 1; h <= 4; ++h) {
-      e.KursZaehlart[I(h)][I(p)] = m_best.z[I(p)][I(h)];
+      e.KursZaehlart[I(h)][I(p)] = m_best.Zaehlart[I(p)][I(h)];
     }
     if (m_art[I(p)] == LKs || m_art[I(p)] == Ab3) {
       const auto& q = m_noten[I(p)];
@@ -562,8 +556,8 @@ Notenergebnis Auswerter::Auswerten(int wertungszahl) {
   e.NullPunkteKurse = z.nullPunkte;
   e.ZuVieleDefizite = z.zuViele ? 1 : 0;
   e.ZulassungBestanden = z.zulassung ? 1 : 0;
-  e.Fehlerliste = std::move(m_fehler);
-  e.Besonderheitenliste = std::move(m_besonderheiten);
+  e.Fehlerliste = std::move(Fehlerliste);
+  e.Besonderheitenliste = std::move(Besonderheitenliste);
   if (m_zuWenige) {
     e.Maengel.push_back("Es sind nur " + std::to_string(m_verfuegbar) +
                         " Grundkurshalbjahre belegt, mindestens 27 müssen in die Abiturwertung eingehen.");
@@ -573,7 +567,7 @@ Notenergebnis Auswerter::Auswerten(int wertungszahl) {
 
 std::uint8_t Auswerter::Streichstatus(const Zustand& s, int kurs) const {
   const int gruppe = m_fachgruppe[I(kurs)];
-  const bool schwerpunkt = (gruppe == GruppeSprache || gruppe == GruppeNatur) && s.ungebunden[I(kurs)] == 0;
+  const bool schwerpunkt = (gruppe == GruppeSprache || gruppe == GruppeNatur) && s.Ungebunden[I(kurs)] == 0;
   return gruppe == GruppeSport || schwerpunkt ? kelvaro::Belegt : Freiw;
 }
 
@@ -583,10 +577,10 @@ Zahlen Auswerter::Zaehlen(const Zustand& s, int n) const {
   for (int p = 1; p <= m_kurse; ++p) {
     for (int h = 1; h <= 4; ++h) {
       const int x = m_noten[I(p)][I(h)];
-      switch (s.z[I(p)][I(h)]) {
+      switch (s.Zaehlart[I(p)][I(h)]) {
         case Pflicht:
         case WahlFa:
-          z.pflicht += s.z[I(p)][I(h)] == Pflicht ? 1 : 0;
+          z.pflicht += s.Zaehlart[I(p)][I(h)] == Pflicht ? 1 : 0;
           z.punkteGK += x;
           z.defiziteGKGewertet += x < 5 ? 1 : 0;
           z.nullPunkte += x == 0 ? 1 : 0;
@@ -643,7 +637,7 @@ void Auswerter::ProjektkursRegel(Zustand& s, std::array<Kandidat, SortierfeldGro
     beide = !(p2 == nW || sPK < sAlt ||
               (vorher.defiziteGewertet() == vorher.maxDefizite && e[I(p2 + 1)].note >= 5 && e[I(p1)].note < 5));
   }
-  const auto setzen = [&s](const Kandidat& k, std::uint8_t status) { s.z[I(k.kurs)][I(k.slot)] = status; };
+  const auto setzen = [&s](const Kandidat& k, std::uint8_t status) { s.Zaehlart[I(k.kurs)][I(k.slot)] = status; };
   if (beide) {
     // The weakest counted other semester gives way; with none above the pair (the project
     // semesters are the only candidates) both simply count.
@@ -671,7 +665,7 @@ void Auswerter::AuswertungBeenden(Zustand s) {
   int nB = 0;
   for (int p = 1; p <= m_kurse; ++p) {
     for (int h = 1; h <= 4; ++h) {
-      const std::uint8_t status = s.z[I(p)][I(h)];
+      const std::uint8_t status = s.Zaehlart[I(p)][I(h)];
       if (status == WahlFa) {
         kandidaten[I(++nW)] = Kandidat{m_noten[I(p)][I(h)], h, p};
       } else if (status == Pflicht) {
@@ -699,12 +693,12 @@ void Auswerter::AuswertungBeenden(Zustand s) {
     const int d = std::clamp(nW - (n - nP), 0, nW);
     for (int i = 1; i <= d; ++i) {
       const Kandidat& k = kandidaten[I(i)];
-      t.z[I(k.kurs)][I(k.slot)] = Streichstatus(t, k.kurs);
+      t.Zaehlart[I(k.kurs)][I(k.slot)] = Streichstatus(t, k.kurs);
     }
     Zahlen z = Zaehlen(t, n);
     const Zustand vorRegel = t;
     ProjektkursRegel(t, kandidaten, nW, d, z);
-    if (t.z != vorRegel.z) {
+    if (t.Zaehlart != vorRegel.Zaehlart) {
       z = Zaehlen(t, n);
     }
     z.punkteBlock1 = PunkteBlock1Aus(z.punkteGK + z.punkteLK, n + 16);
@@ -772,7 +766,8 @@ int FehlendeNotenZaehlen(const Notenbuch& notenbuch) {
 void Sortiere(const Notenbuch& notenbuch, int pos1, SortierFeldArrayTyp& sortierfeld) {
   for (int i = 1; i <= 4; ++i) {
     SortierfeldTyp& eintrag = sortierfeld[I(i)];
-    eintrag.Note = pos1 >= 1 && pos1 <= notenbuch.Kurse() ? notenbuch.Punkte(pos1, i) : -1;
+    // A semester not taken has no points and sorts lowest.
+    eintrag.Note = NimmtPunkte(notenbuch, pos1, i) ? notenbuch.Punkte(pos1, i) : -1;
     eintrag.Stelle = i;
     eintrag.FachNr = pos1;
     eintrag.Pos = i;
@@ -811,9 +806,9 @@ std::vector<Kombination> Kombinationen(const Notenbuch& notenbuch) {
     Kombination& k = kombinationen.emplace_back();
     for (std::size_t p = 1; p <= NotenSpalten; ++p) {
       for (std::size_t h = 1; h <= 4; ++h) {
-        k.KursZaehlart[h][p] = s.z[p][h];
+        k.KursZaehlart[h][p] = s.Zaehlart[p][h];
       }
-      k.Ungebunden[p] = s.ungebunden[p];
+      k.Ungebunden[p] = s.Ungebunden[p];
     }
   });
   return kombinationen;
