@@ -33,7 +33,7 @@ struct Sitzung {
     waehlen(f);
     TForm2& bericht = programm.meldungsfenster();
     bericht.activate();
-    if (bericht.MeldungszahlRegeln != 1) {
+    if (bericht.MeldungszahlRegeln() != 1) {
       throw std::runtime_error("the benchmark plan breaks a rule: " + bericht.Textfeld.text());
     }
     bericht.NotenBerechnungButClick();

@@ -3,6 +3,7 @@
 #include "app/Notenbefehl.h"
 #include "app/PlanJson.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
+#include "evaluation/Pruefung.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
@@ -256,12 +257,12 @@ int Check(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
-  TForm2& meldung = sitzung.programm.meldungsfenster();
-  meldung.activate();
-  for (const std::string& zeile : meldung.Textfeld.lines()) {
+  const Programm& programm = sitzung.programm;
+  const Pruefbericht bericht = LaufbahnPruefen(programm.laufbahn(), programm.abgeleitet(), programm.laufzeit());
+  for (const std::string& zeile : bericht.Zeilen) {
     out << zeile << '\n';
   }
-  return meldung.MeldungszahlRegeln == 1 ? 0 : 1;
+  return bericht.RegelnErfuellt() ? 0 : 1;
 }
 
 int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
@@ -343,8 +344,8 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
   programm.hauptfenster().AbiFaecherPruefenClick();
   TForm2& meldung = programm.meldungsfenster();
   const auto& zeilen = meldung.Textfeld.lines();
-  if (meldung.MeldungszahlRegeln != 1) {
-    for (std::size_t i = 1; i < static_cast<std::size_t>(meldung.MeldungszahlRegeln) && i < zeilen.size(); ++i) {
+  if (meldung.MeldungszahlRegeln() != 1) {
+    for (std::size_t i = 1; i < static_cast<std::size_t>(meldung.MeldungszahlRegeln()) && i < zeilen.size(); ++i) {
       err << zeilen[i] << '\n';
     }
     return 1;
@@ -364,7 +365,7 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
   bool gedruckt = false;
   meldung.onWahlzettelDruck([&] {
     const auto drucker = pdfDrucker(*aufruf.pdf);
-    gedruckt = drucker != nullptr && !WahlZettelDruck(*drucker, programm).empty();
+    gedruckt = drucker != nullptr && !programm.WahlzettelDrucken(*drucker).empty();
   });
   meldung.OKBut.userClick();
   if (meldung.HilfeLab.visible()) {

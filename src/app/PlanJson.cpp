@@ -135,7 +135,7 @@ ordered_json PlanAlsJson(Programm& programm) {
 ordered_json PlanMitPruefungAlsJson(Programm& programm) {
   ordered_json j = PlanAlsJson(programm);
   const TForm2& meldung = programm.meldungsfenster();
-  j["Meldungszahl"] = meldung.Meldungszahl;
+  j["Meldungszahl"] = meldung.Meldungszahl();
   j["Report"] = meldung.Textfeld.lines();
   j["ReportControls"] = ControlsAlsJson(meldung);
   return j;

@@ -1,8 +1,10 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 
-#include "evaluation/FliessKomma.h"
+#include "evaluation/Notenbuch.h"
 #include "evaluation/Pruefregeln.h"
+#include "evaluation/Pruefung.h"
 #include "grades/Notenberechnung2027G9.h"
+#include "plan/Faechermengen.h"
 #include "plan/Programm.h"
 
 #include <cmath>
@@ -64,23 +66,6 @@ bool ErlaubtesZeichen(char32_t c) {
 bool GrossbuchstabeAmAnfang(const std::u32string& name) {
   const char32_t c = name.front();
   return (c >= U'A' && c <= U'Z') || c == U'Ä' || c == U'Ö' || c == U'Ü';
-}
-
-struct Alternative {
-  const char* text;
-  FachTyp fach;
-  const char* anzeige;
-};
-
-constexpr Alternative Alternativen[] = {
-    {"Schüler experi.", PKSE, "Schüler experi."},     {"Schülerfirma", PKSF, "Schülerfirma"},
-    {"Künstl. Gestalten", PKKG, "Künstl. Gestalten"}, {"Lerntraining", PKLT, "Lerntraining"},
-    {"Theater und Lit.", PKTL, "Theater und Lit."},   {"Podcast", PKPC, "Podcast"},
-    {"Soziales Engagem.", PKSO, "Soz. Engagem."},
-};
-
-std::string Paar(int a, int b) {
-  return a == b ? std::to_string(a) : "(" + std::to_string(a) + "/" + std::to_string(b) + ")";
 }
 
 }  // namespace
@@ -244,68 +229,31 @@ bool TForm2::ProjektkursFenster() const {
   return projektkurs && (z.Stufe == 0 || (z.Stufe == 1 && (z.Wahlphase() == 1 || z.Wahlphase() == 2)));
 }
 
+int TForm2::Meldungszahl() const {
+  return m_programm.abgeleitet().Meldungszahl;
+}
+
+int TForm2::MeldungszahlRegeln() const {
+  return m_programm.abgeleitet().MeldungszahlRegeln;
+}
+
 void TForm2::FehlerSetzen(const std::string& text) {
   Textfeld.addLine(text);
-  ++Meldungszahl;
+  ++m_programm.abgeleitet().Meldungszahl;
 }
 
 void TForm2::MeldungAnzeigen() {
-  const Laufbahn& l = m_programm.laufbahn();
-  const Abgeleitet& a = m_programm.abgeleitet();
-  const Laufzeit& z = m_programm.laufzeit();
-  Meldungszahl = 0;
+  Abgeleitet& a = m_programm.abgeleitet();
+  const Pruefbericht bericht = LaufbahnPruefen(m_programm.laufbahn(), a, m_programm.laufzeit());
+  a.Meldungszahl = 0;
   Textfeld.clear();
-  FehlerSetzen("Prüfung der eingegebenen Wahlen:");
-  for (const std::string& meldung : RegelnGruppeA(l)) {
-    FehlerSetzen(meldung);
+  for (const std::string& zeile : bericht.Zeilen) {
+    FehlerSetzen(zeile);
   }
-  if (Meldungszahl == 1) {
-    for (const std::string& meldung : RegelnGruppeB(l, a, z)) {
-      FehlerSetzen(meldung);
-    }
-  }
-  MeldungszahlRegeln = Meldungszahl;
-  Wahlzetteldrucken.setEnabled(false);
-  NotenBerechnungBut.setEnabled(false);
-  if (Meldungszahl != 1) {
-    Textfeld.setColor(ui::farben::Gelb);
-    return;
-  }
-  NotenBerechnungBut.setEnabled(true);
-  Wahlzetteldrucken.setEnabled(z.Stufe < 2 || l.AbiNoteBerechnet == 1 || z.Lehrermodus == 1 ||
-                               (z.Stufe == 2 && z.Wahlphase() > 1));
-  Textfeld.setColor(ui::Farbe{180, 250, 170});
-  const Stundenbilanz& s = a.stunden;
-  FehlerSetzen("Die Wahl ist nach den Berechnungen des Computers so möglich. Diese Angaben werden");
-  FehlerSetzen("nach Abgabe des Wahlzettels von der Schule nochmals geprüft. Bei weiteren Fragen");
-  FehlerSetzen("erhalten Sie Auskunft bei den Jahrgangsstufenleitern oder dem Oberstufenkoordinator.");
-  FehlerSetzen("Das Zustandekommen einzelner Kurse hängt immer auch vom Wahlverhalten der gesamten");
-  FehlerSetzen("Jahrgangsstufe ab. Die Regelungen gelten in dieser Form für den Abiturjahrgang" +
-               z.edition.Abiturjahrgang + " (G8).");
-  FehlerSetzen(
-      "Wir wünschen Ihnen einen guten Start in die Oberstufe und allzeit viel Erfolg bis zum bestandenen "
-      "Abitur !");
-  FehlerSetzen("");
-  FehlerSetzen("Sie haben in 45-Minuten-Stunden gerechnet folgende Wochenstundenzahlen belegt:");
-  FehlerSetzen("JgSt EF: " + FliessKomma(s.StundenEF) + " Stunden   JgSt Q1: " + FliessKomma(s.StundenQ1) +
-               " Stunden   JgSt Q2: " + FliessKomma(s.StundenQ2) + " Stunden");
-  FehlerSetzen("Damit haben Sie insgesamt " + FliessKomma(s.StundenEF + s.StundenQ1 + s.StundenQ2) +
-               " Wochenstunden belegt.");
-  FehlerSetzen("102 Wochenstunden sind mindestens notwendig, davon mind. 68 in Q1 und Q2.");
-  FehlerSetzen("Sie haben in JgSt Q1 und Q2 ohne Zählung eines Vertiefungskurses insgesamt " +
-               std::to_string(s.KurszahlQ) + " Kurse belegt. 38 Kurse sind mindestens notwendig.");
-  FehlerSetzen("");
-  FehlerSetzen("Sie haben in 60-Minuten-Stunden gerechnet folgende Wochenstundenzahlen belegt:");
-  const auto& h = s.Stunden60;
-  const std::string q2 =
-      l.VKQ22 == 1 ? "(" + std::to_string(h[5]) + "/" + std::to_string(h[6]) + ",5)" : Paar(h[5], h[6]);
-  FehlerSetzen("JgSt EF: " + Paar(h[1], h[2]) + " Stunden  JgSt Q1: " + Paar(h[3], h[4]) + " Stunden  JgSt Q2: " + q2 +
-               " Stunden.");
-  if (l.AbiNoteBerechnet == 0 && z.Stufe == 2 && z.Wahlphase() == 1 && z.Lehrermodus == 0) {
-    FehlerSetzen("");
-    FehlerSetzen("Zum Ausdruck des Wahlzettels muss zuerst die geschätzte Abiturnote berechnet werden.");
-    FehlerSetzen("Die eingegebenen Noten können im Hauptmenü mit den gewählten Fächern gespeichert werden.");
-  }
+  a.MeldungszahlRegeln = bericht.MeldungszahlRegeln;
+  Wahlzetteldrucken.setEnabled(bericht.WahlzettelDruckbar);
+  NotenBerechnungBut.setEnabled(bericht.NotenberechnungMoeglich);
+  Textfeld.setColor(bericht.Farbe);
 }
 
 void TForm2::FormActivate() {
@@ -313,7 +261,7 @@ void TForm2::FormActivate() {
   NameneingabePanel.setVisible(false);
   NachnameEdit.setText(l.Nachname);
   VornameEdit.setText(l.Vorname);
-  const bool wahlfachQ = l.Q1Modell == 1 || l.Q1Modell == 2;
+  const bool wahlfachQ = WahlfachInQ(l);
   NeueFSFortgefuehrt = IstNeueSprache(l.Fach[FS1]) || (l.SchwerpunktFS == 1 && IstNeueSprache(l.Fach[FS2])) ||
                                (wahlfachQ && IstNeueSprache(l.Fach[Wa1]) && l.AbwahlWa1 == 0)
                            ? 1
@@ -373,12 +321,9 @@ void TForm2::AlternativPKComboChange() {
   if (AlternativPKCombo.itemIndex() < 0) {
     AlternativPKCombo.setItemIndex(0);
   }
-  for (const Alternative& alternative : Alternativen) {
-    if (AlternativPKCombo.text() == alternative.text) {
-      l.AlternativPK = alternative.fach;
-      PKEdit.setText(alternative.anzeige);
-      break;
-    }
+  if (const auto fach = FachZumText(AlternativPKWahl, AlternativPKCombo.text())) {
+    l.AlternativPK = *fach;
+    PKEdit.setText(FachName(*fach));
   }
   if (l.AlternativPK != leer) {
     PKLab2.setText("überbelegt ist (Erstwahl für den Projektkurs ist " + FachWahltext(l.Fach[PK]) + "):");
@@ -497,168 +442,9 @@ void TForm2::WertZweiteFSSek1Setzen() {
   OKBut.setEnabled(hinweis == nullptr);
 }
 
-void TForm2::FachArtSetzen(int raster, int position, FachArtTyp grundArt) {
-  Laufbahn& l = m_programm.laufbahn();
-  if (position < 1 || position > NotenSpalten) {
-    return;
-  }
-  const auto p = static_cast<std::size_t>(position);
-  const int rolle = raster >= 1 && raster <= AbiPositionAnzahl ? l.AbiWahl[static_cast<std::size_t>(raster - 1)] : 0;
-  FachArtTyp art = grundArt;
-  if (rolle == 1 || rolle == 2) {
-    art = LKs;
-  } else if (rolle == 3) {
-    art = Ab3;
-  } else if (rolle == 4) {
-    art = Ab4;
-  }
-  l.KursZaehlart[0][p] = art;
-  l.KursZaehlart[5][p] = art == LKs || art == Ab3 || art == Ab4 ? Abi : nichtbelegt;
-}
-
 void TForm2::BerechnungVorbereiten() {
-  Laufbahn& l = m_programm.laufbahn();
-  Abgeleitet& a = m_programm.abgeleitet();
-  const Laufzeit& z = m_programm.laufzeit();
-  int p = 0;
-  const auto spalte = [&](const std::string& langname, const std::string& kurzname, int gruppe, int raster,
-                          FachArtTyp grundArt, std::uint8_t schriftlich) {
-    ++p;
-    const auto i = static_cast<std::size_t>(p);
-    a.KursLangname[i] = langname.substr(0, 50);
-    l.KursKurzname[i] = kurzname.substr(0, 20);
-    if (gruppe != 0) {
-      a.KursFachgruppe[i] = gruppe;
-    }
-    FachArtSetzen(raster, p, grundArt);
-    a.KursSchriftlich[i] = schriftlich;
-  };
-  const auto fachSpalte = [&](RasterTyp raster, int gruppe, int abiRaster, FachArtTyp grundArt) {
-    const FachTyp fach = l.Fach[raster];
-    spalte(FachWahltext(fach), FachKuerzel(fach), gruppe, abiRaster, grundArt, l.Schriftlich[raster]);
-  };
-
-  fachSpalte(FS1, 100, 2, Gk);
-  if (l.SchwerpunktFS == 1) {
-    fachSpalte(FS2, 100, 3, Gk);
-    fachSpalte(NW1, 200, 5, Gk);
-  } else {
-    fachSpalte(NW1, 200, 5, Gk);
-    fachSpalte(NW2, 200, 6, Gk);
-  }
-  spalte("Deutsch", "Deu", 110, 1, Gk, l.Schriftlich[De]);
-  spalte("Mathematik", "Mat", 700, 4, Gk, l.Schriftlich[Ma]);
-  const bool mitErsatz = l.ErsatzfachAktiv == 1 && l.ErsatzfachVon <= z.HalbjahrNr() &&
-                         z.HalbjahrNr() <= l.ErsatzfachBis && l.ErsatzfachBis > 2 && l.Fach[Sp] != leer;
-  if (mitErsatz) {
-    spalte("Sport/" + FachKuerzel(l.Fach[Sp]), "Spo/" + FachKuerzel(l.Fach[Sp]), 600, 10, Gk, l.Schriftlich[Sp]);
-  } else {
-    spalte("Sport", "Spo", 600, 10, Gk, l.Schriftlich[Sp]);
-  }
-  fachSpalte(GW, 300, 7, Gk);
-  fachSpalte(Et, l.Fach[Et] == Pl ? 300 : 900, 8, Gk);
-  fachSpalte(KM, 500, 9, Gk);
-  int wahlfachSpalte = 0;
-  if (l.Q1Modell == 1 || l.Q1Modell == 2) {
-    const FachTyp wa1 = l.Fach[Wa1];
-    int gruppe = 0;  // a subject of no group leaves the column's group as it was
-    if (wa1 == E5 || wa1 == I0 || wa1 == F7 || wa1 == I9) {
-      gruppe = 100;
-    } else if (wa1 == Bi || wa1 == Ch || wa1 == Ph || wa1 == Inf) {
-      gruppe = 200;
-    } else if (wa1 == Ge || wa1 == Sw || wa1 == Erd) {
-      gruppe = 300;
-    } else if (wa1 == Ku || wa1 == Mu) {
-      gruppe = 500;
-    }
-    fachSpalte(Wa1, gruppe, 11, Gk);
-    wahlfachSpalte = p;
-  }
-  if (l.Q1Modell == 0 || l.Q1Modell == 2) {
-    spalte(FachWahltext(l.Fach[PK]), FachKuerzel(l.Fach[PK]), 1600, 12, Pjku, 0);
-  }
-  const Zusatzkurse& zk = a.zusatzkurse;
-  if (zk.ZKAnzahl >= 1) {
-    spalte(FachWahltext(zk.ZK1), FachKuerzel(zk.ZK1), 300, 12, Zk, 0);
-  }
-  if (zk.ZKAnzahl == 2) {
-    spalte(FachWahltext(zk.ZK2), FachKuerzel(zk.ZK2), 300, 12, Zk, 0);
-  }
-  if (l.LitWahl == 1) {
-    spalte("Literatur", "Lit", 500, 12, Gk, 0);
-  } else if (l.LitWahl == 2) {
-    spalte("vokalprakt. GK", "voka.pr. GK", 500, 12, Gk, 0);
-  } else if (l.LitWahl == 3) {
-    spalte("instrumentalprakt. GK", "inst.pr. GK", 500, 12, Gk, 0);
-  }
-  l.NotenKursZahl = p;
-
-  // Taken semesters: slots 1..4 are Q1.1 .. Q2.2, slot 5 the examination.
-  const auto nichtBelegt = [&l](int spalteNr, int slot) {
-    const auto i = static_cast<std::size_t>(spalteNr);
-    l.KursZaehlart[static_cast<std::size_t>(slot)][i] = nichtbelegt;
-    l.Noten[static_cast<std::size_t>(slot - 1)][i] = -1;
-  };
-  for (int k = 1; k <= p; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    for (int slot = 1; slot <= 4; ++slot) {
-      l.KursZaehlart[static_cast<std::size_t>(slot)][i] = Belegt;
-    }
-    const auto art = l.KursZaehlart[0][i];
-    if (art == Gk || art == Zk || art == Pjku) {
-      l.Noten[4][i] = -1;
-    }
-  }
-  for (int k = 1; k <= p; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    const auto art = l.KursZaehlart[0][i];
-    if (art == Pjku) {
-      nichtBelegt(k, 3);
-      nichtBelegt(k, 4);
-    } else if (art == Zk) {
-      nichtBelegt(k, 1);
-      nichtBelegt(k, 2);
-    }
-    const std::string& name = a.KursLangname[i];
-    if (name == "Literatur" || name == "instrumentalprakt. GK" || name == "vokalprakt. GK") {
-      nichtBelegt(k, 1);
-      nichtBelegt(k, 2);
-      for (int kunst = 1; kunst <= p; ++kunst) {
-        const std::string& kunstName = a.KursLangname[static_cast<std::size_t>(kunst)];
-        if (kunstName == "Kunst" || kunstName == "Musik") {
-          nichtBelegt(kunst, 3);
-          nichtBelegt(kunst, 4);
-        }
-      }
-    }
-  }
-  const auto abwahl = [&](int spalteNr, int wert) {
-    if (wert == 1) {
-      nichtBelegt(spalteNr, 2);
-    }
-    if (wert == 1 || wert == 2) {
-      nichtBelegt(spalteNr, 3);
-    }
-    if (wert >= 1 && wert <= 3) {
-      nichtBelegt(spalteNr, 4);
-    }
-  };
-  if (l.AbwahlEt == 2 || l.AbwahlEt == 3) {
-    abwahl(8, l.AbwahlEt);
-  }
-  if (l.AbwahlKM == 2 || l.AbwahlKM == 3) {
-    abwahl(9, l.AbwahlKM);
-  }
-  if (wahlfachSpalte > 0) {
-    abwahl(wahlfachSpalte, l.AbwahlWa1);
-  }
-  if (l.ErsatzfachAktiv == 1 && l.Fach[Sp] == leer) {
-    for (int semester = 3; semester <= 6; ++semester) {
-      if (l.ErsatzfachVon <= semester && semester <= l.ErsatzfachBis) {
-        nichtBelegt(6, semester - 2);
-      }
-    }
-  }
+  NotenbuchAufbauen(m_programm.laufbahn(), m_programm.abgeleitet().zusatzkurse, m_programm.laufzeit().HalbjahrNr(),
+                    m_programm.abgeleitet().notenbuch);
 }
 
 }  // namespace kelvaro

@@ -36,10 +36,10 @@ class TForm2 : public ui::Window {
   ui::Label Label4{"Label4"};
   ui::Button SpeedButton1{"SpeedButton1"};
 
-  // Lines added by the current run of the check, the heading included.
-  int Meldungszahl = 0;
-  // The lines of the last run before the closing block: 1 when no rule was broken.
-  int MeldungszahlRegeln = 0;
+  // Lines of the last check shown, the heading included, and of its rules alone (1 when no
+  // rule was broken); kept with the program's derived values.
+  int Meldungszahl() const;
+  int MeldungszahlRegeln() const;
   // Declared Italian from year 9 is continued to the end of EF; the new language continues
   // into Q2; the two language boxes are being set by the window itself.
   int I9Fortgefuehrt = 0;
@@ -59,7 +59,6 @@ class TForm2 : public ui::Window {
   void I9Sek1BoxClick();
   void BerechnungVorbereiten();
   void NotenBerechnungButClick();
-  void FachArtSetzen(int raster, int position, FachArtTyp grundArt);
 
   // Sizes and places the window for a screen, as the main window's check button does.
   void FensterPlatzieren(int bildschirmBreite, int bildschirmHoehe);

@@ -1,6 +1,8 @@
 #include "evaluation/Pruefregeln.h"
 
-#include "plan/Programm.h"
+#include "evaluation/Abgeleitet.h"
+#include "plan/Faechermengen.h"
+#include "plan/Laufzeit.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -13,26 +15,9 @@ bool IstEine(FachTyp fach, std::initializer_list<FachTyp> menge) {
   return std::find(menge.begin(), menge.end(), fach) != menge.end();
 }
 
-bool NeueSprache(FachTyp fach) {
-  return IstEine(fach, {I0, I1});
-}
-bool Naturwissenschaft(FachTyp fach) {
-  return IstEine(fach, {Bi, Ch, Ph});
-}
-bool NaturwissenschaftOderInformatik(FachTyp fach) {
-  return IstEine(fach, {Bi, Ch, Ph, Inf});
-}
-bool Gesellschaftswissenschaft(FachTyp fach) {
-  return IstEine(fach, {Ge, Sw, Erd});
-}
-
 // The Abitur role of a grid row.
 int Rolle(const Laufbahn& l, RasterTyp raster) {
   return l.AbiWahl[static_cast<std::size_t>(RasterAbiPosition(raster))];
-}
-
-bool WahlfachInQ(const Laufbahn& l) {
-  return l.Q1Modell == 1 || l.Q1Modell == 2;
 }
 
 }  // namespace
@@ -113,16 +98,16 @@ std::vector<std::string> RegelnGruppeA(const Laufbahn& l) {
   melde(anzahl({I0}) > 1, "Es kann nur eine neueinsetzende Fremdsprache in JgSt EF gewählt werden.");
 
   const auto fortgefuehrt = [](FachTyp fach) { return IstEine(fach, {E5, F7, L7}); };
-  melde(NeueSprache(l.Fach[FS1]) && naturwiss && !fortgefuehrt(l.Fach[Wa1]) &&
+  melde(IstNeueSprache(l.Fach[FS1]) && naturwiss && !fortgefuehrt(l.Fach[Wa1]) &&
             (!fortgefuehrt(l.Fach[Wa2]) || (l.AbwahlEF == 1 && l.EFModell == 2)) &&
             (!fortgefuehrt(l.Fach[VK1]) || (l.AbwahlEF == 1 && l.EFModell == 1)),
         "Es wurde keine Fremdsprache aus der Sekundarstufe I in der gesamten EF fortgeführt.");
-  melde(sprachen && l.Fach[NW1] == Inf && !(Naturwissenschaft(l.Fach[Wa1]) && WahlfachInQ(l) && l.AbwahlWa1 == 0),
+  melde(sprachen && l.Fach[NW1] == Inf && !(IstNaturwissenschaft(l.Fach[Wa1]) && WahlfachInQ(l) && l.AbwahlWa1 == 0),
         "Informatik kann in Q1 und Q2 nur belegt werden, wenn darüberhinaus eine Naturwissenschaft (d. h.Biologie, "
         "Chemie oder Physik) in Q1 und Q2 durchgängig belegt ist.");
-  melde(sprachen && l.Fach[NW1] == Inf && !Naturwissenschaft(l.Fach[Wa1]) &&
-            (!Naturwissenschaft(l.Fach[Wa2]) || (l.AbwahlEF == 1 && l.EFModell == 2)) &&
-            (!Naturwissenschaft(l.Fach[VK1]) || (l.AbwahlEF == 1 && l.EFModell == 1)),
+  melde(sprachen && l.Fach[NW1] == Inf && !IstNaturwissenschaft(l.Fach[Wa1]) &&
+            (!IstNaturwissenschaft(l.Fach[Wa2]) || (l.AbwahlEF == 1 && l.EFModell == 2)) &&
+            (!IstNaturwissenschaft(l.Fach[VK1]) || (l.AbwahlEF == 1 && l.EFModell == 1)),
         "Informatik kann in der EF nur belegt werden, wenn darüberhinaus eine Naturwissenschaft (d. h.Biologie, "
         "Chemie oder Physik) in der EF durchgängig belegt ist.");
 
@@ -154,7 +139,7 @@ std::vector<std::string> RegelnGruppeA(const Laufbahn& l) {
   melde(abitur(KM) && l.LitWahl >= 1 && l.LitWahl <= 3,
         "Literatur, vokalpraktischer und instrumentalpraktischr Kurs können nicht als Abiturfach gewählt werden.");
   melde(WahlfachInQ(l) && l.Fach[Wa1] == L7, "Latein kann nicht in JgSt 12 (Q1) gewählt werden.");
-  melde(WahlfachInQ(l) && IstEine(l.Fach[Wa1], {Ku, Mu}),
+  melde(WahlfachInQ(l) && IstKunstfach(l.Fach[Wa1]),
         "In JgSt 12 (Q1) kann aus stundenplantechnischen Gründen nicht gleichzeitig Kunst und Musik gewählt "
         "werden.");
   return m;
@@ -182,7 +167,6 @@ std::vector<std::string> RegelnGruppeB(const Laufbahn& l, const Abgeleitet& a, c
   const FachTyp wa1 = l.Fach[Wa1];
   const FachTyp wa2 = l.Fach[Wa2];
   const FachTyp vk1 = l.Fach[VK1];
-  const auto sprache = [](FachTyp fach) { return IstEine(fach, {E5, I0, F7, I9}); };
 
   melde(!(rolle(De) == 1 || rolle(Ma) == 1 || (rolle(FS1) == 1 && fs1 == E5) || (rolle(FS2) == 1 && fs2 == E5) ||
           (rolle(GW) == 1 && IstEine(gw, {Sw, Erd})) || (rolle(Wa1) == 1 && IstEine(wa1, {E5, Sw, Erd})) ||
@@ -193,29 +177,30 @@ std::vector<std::string> RegelnGruppeB(const Laufbahn& l, const Abgeleitet& a, c
           (rolle(FS2) == 2 && sprachen && fs2 == E5) || rolle(De) == 2 || rolle(Ma) == 2 ||
           (rolle(KM) == 2 && l.Fach[KM] == Ku) || (rolle(Wa1) == 2 && IstEine(wa1, {E5, Bi, Ph, Ge}))),
         "Biologie, Physik, Geschichte, Kunst, Deutsch, Englisch oder Mathematik wurde nicht als LK B gewählt.");
-  melde(!(abitur(De) || abitur(FS1) || (sprachen && abitur(FS2)) || (wahlfachQ && abitur(Wa1) && sprache(wa1))),
+  melde(!(abitur(De) || abitur(FS1) || (sprachen && abitur(FS2)) ||
+          (wahlfachQ && abitur(Wa1) && IstFortgefuehrteSprache(wa1))),
         "Eine Fremdsprache oder Deutsch muss unter den Abiturfächern sein !");
-  melde(!(abitur(Ma) || abitur(NW1) || abitur(NW2) || (wahlfachQ && abitur(Wa1) && Naturwissenschaft(wa1))),
+  melde(!(abitur(Ma) || abitur(NW1) || abitur(NW2) || (wahlfachQ && abitur(Wa1) && IstNaturwissenschaft(wa1))),
         "Eine Naturwissenschaft oder Mathematik muss unter den Abiturfächern sein !");
-  melde(!(abitur(GW) || (abitur(Et) && IstEine(l.Fach[Et], {kR, eR, Pl})) ||
-          (wahlfachQ && abitur(Wa1) && Gesellschaftswissenschaft(wa1))),
+  melde(!(abitur(GW) || (abitur(Et) && (IstReligion(l.Fach[Et]) || l.Fach[Et] == Pl)) ||
+          (wahlfachQ && abitur(Wa1) && IstGesellschaftswissenschaft(wa1))),
         "Eine Gesellschaftswissenschaft oder Religion muss unter den Abiturfächern sein !");
   melde(!(lk(De) || lk(Ma) || lk(FS1) || (sprachen && lk(FS2)) || lk(NW1) || (naturwiss && lk(NW2)) ||
           (lk(Wa1) && IstEine(wa1, {E5, Bi, Ch, Ph, F7, I9}) && wahlfachQ)),
         "Ein Leistungskurs muss eine fortgeführte Fremdsprache, Mathematik, Deutsch oder eine Naturwissenschaft "
         "sein !");
   const auto abiturfach = [&l](RasterTyp raster) { return Rolle(l, raster) >= 1 && Rolle(l, raster) <= 4; };
-  const bool fremdspracheAbitur =
-      abiturfach(FS1) || (sprachen && abiturfach(FS2)) || (wahlfachQ && abiturfach(Wa1) && sprache(wa1));
+  const bool fremdspracheAbitur = abiturfach(FS1) || (sprachen && abiturfach(FS2)) ||
+                                  (wahlfachQ && abiturfach(Wa1) && IstFortgefuehrteSprache(wa1));
   const int kernfaecher = (abiturfach(De) ? 1 : 0) + (abiturfach(Ma) ? 1 : 0) + (fremdspracheAbitur ? 1 : 0);
   melde(kernfaecher < 2,
         "Unter den vier Abiturfächern müssen zwei der Fächer Deutsch, Mathematik und Fremdsprache sein !");
-  melde(abitur(Sp) && abitur(Et) && IstEine(l.Fach[Et], {kR, eR}),
+  melde(abitur(Sp) && abitur(Et) && IstReligion(l.Fach[Et]),
         "Sport und Religion können nicht gleichzeitig als Abiturfächer gewählt werden.");
-  melde(
-      l.EFModell == 0 && !(NeueSprache(fs1) || (sprachen && NeueSprache(fs2)) || NeueSprache(wa1) || NeueSprache(wa2)),
-      "11 Grundkurse, d. h. 2 Wahlfächer, ohne Vertiefungskurs können nur gewählt werden, wenn Italienisch (ab 11) "
-      "unter den Grundkursen der EF ist.");
+  melde(l.EFModell == 0 &&
+            !(IstNeueSprache(fs1) || (sprachen && IstNeueSprache(fs2)) || IstNeueSprache(wa1) || IstNeueSprache(wa2)),
+        "11 Grundkurse, d. h. 2 Wahlfächer, ohne Vertiefungskurs können nur gewählt werden, wenn Italienisch (ab 11) "
+        "unter den Grundkursen der EF ist.");
 
   const double diff = a.stunden.StundenDiffQ;
   const bool zuVielAbgewaehlt = l.AbwahlKM == 2 || l.AbwahlKM == 3 || l.AbwahlEt == 2 || l.AbwahlEt == 3 ||
@@ -244,39 +229,40 @@ std::vector<std::string> RegelnGruppeB(const Laufbahn& l, const Abgeleitet& a, c
   melde((lk(Sp) || lk(KM)) && wahlfachQ,
         "Aus stundenplantechnischen Gründen kann nicht gleichzeitig Sport- oder Kunst-LK und ein Wahlfach in der Q1 "
         "(11) gewählt werden.");
-  const bool neueSpracheQ = NeueSprache(fs1) || (sprachen && NeueSprache(fs2)) ||
-                            (NeueSprache(wa1) && wahlfachQ && (l.AbwahlWa1 == 0 || l.AbwahlWa1 == 3));
+  const bool neueSpracheQ = IstNeueSprache(fs1) || (sprachen && IstNeueSprache(fs2)) ||
+                            (IstNeueSprache(wa1) && wahlfachQ && (l.AbwahlWa1 == 0 || l.AbwahlWa1 == 3));
   melde(neueSpracheQ && gw == Erd && a.zusatzkurse.ZKAnzahl == 2 && (l.AbwahlWa1 == 0 || l.AbwahlWa1 == 3),
         "Aus stundenplantechnischen Gründen kann Erdkunde als einzige Gesellschaftswissenschaft in der Q1 nur "
         "gewählt werden, wenn keine neueinsetzende Fremdsprache in der JgST Q2 gewählt wird.");
 
   const bool ersteHaelfteOderPlanbar = z.Wahlphase() < 3 || l.AbwahlEF == 0;
   if (z.Stufe == 0) {
-    melde(!((schriftlich(NW1) && Naturwissenschaft(nw1)) || (naturwiss && schriftlich(NW2) && Naturwissenschaft(nw2)) ||
-            (schriftlich(Wa1) && Naturwissenschaft(wa1)) ||
-            ((l.EFModell == 0 || l.EFModell == 1) && Naturwissenschaft(wa2) && schriftlich(Wa2)) ||
-            (l.EFModell == 2 && Naturwissenschaft(wa2) && ersteHaelfteOderPlanbar && schriftlich(Wa2)) ||
-            (l.EFModell == 1 && Naturwissenschaft(vk1) && ersteHaelfteOderPlanbar && schriftlich(VK1))),
+    melde(!((schriftlich(NW1) && IstNaturwissenschaft(nw1)) ||
+            (naturwiss && schriftlich(NW2) && IstNaturwissenschaft(nw2)) ||
+            (schriftlich(Wa1) && IstNaturwissenschaft(wa1)) ||
+            ((l.EFModell == 0 || l.EFModell == 1) && IstNaturwissenschaft(wa2) && schriftlich(Wa2)) ||
+            (l.EFModell == 2 && IstNaturwissenschaft(wa2) && ersteHaelfteOderPlanbar && schriftlich(Wa2)) ||
+            (l.EFModell == 1 && IstNaturwissenschaft(vk1) && ersteHaelfteOderPlanbar && schriftlich(VK1))),
           "In der Stufe EF muss eine Naturwissenschaft (Biologie, Physik oder Chemie) schriftlich belegt sein.");
-    melde(!(schriftlich(GW) || (schriftlich(Wa1) && Gesellschaftswissenschaft(wa1)) ||
+    melde(!(schriftlich(GW) || (schriftlich(Wa1) && IstGesellschaftswissenschaft(wa1)) ||
             ((l.EFModell == 0 || l.EFModell == 1 || (l.EFModell == 2 && ersteHaelfteOderPlanbar)) && schriftlich(Wa2) &&
-             Gesellschaftswissenschaft(wa2)) ||
-            (l.EFModell == 1 && schriftlich(VK1) && Gesellschaftswissenschaft(vk1) && ersteHaelfteOderPlanbar)),
+             IstGesellschaftswissenschaft(wa2)) ||
+            (l.EFModell == 1 && schriftlich(VK1) && IstGesellschaftswissenschaft(vk1) && ersteHaelfteOderPlanbar)),
           "In der Stufe EF muss eine Gesellschaftswissenschaft (Geschich., Sozialwiss. oder Erdkunde) schriftlich "
           "belegt sein.");
   }
   if (z.Stufe == 1 || (z.Stufe == 2 && z.Halbjahr() == 1)) {
-    melde(naturwiss && !((schriftlich(NW1) && NaturwissenschaftOderInformatik(nw1)) ||
-                         (schriftlich(NW2) && NaturwissenschaftOderInformatik(nw2)) ||
-                         (wahlfachQ && schriftlich(Wa1) && NaturwissenschaftOderInformatik(wa1) &&
+    melde(naturwiss && !((schriftlich(NW1) && IstNaturwissenschaftOderInformatik(nw1)) ||
+                         (schriftlich(NW2) && IstNaturwissenschaftOderInformatik(nw2)) ||
+                         (wahlfachQ && schriftlich(Wa1) && IstNaturwissenschaftOderInformatik(wa1) &&
                           (l.AbwahlWa1 == 0 || l.AbwahlWa1 == 3))),
           "In den Stufen Q1 und Q2.1 muss bei naturwissenschaftlichem Schwerpunkt eine Naturwissenschaft oder "
           "Informatik durchgängig schriftlich belegt sein.");
-    melde(l.Q1Modell == 2 && NeueSprache(wa1) && !schriftlich(Wa1),
+    melde(l.Q1Modell == 2 && IstNeueSprache(wa1) && !schriftlich(Wa1),
           "Die neueinsetzende Fremdsprache Italienisch muss in Q1 und Q2.1 schriftlich belegt werden.");
   }
   if (z.Stufe == 1) {
-    melde(!schriftlich(GW) && !(schriftlich(Wa1) && Gesellschaftswissenschaft(wa1) && wahlfachQ && l.AbwahlWa1 != 1),
+    melde(!schriftlich(GW) && !(schriftlich(Wa1) && IstGesellschaftswissenschaft(wa1) && wahlfachQ && l.AbwahlWa1 != 1),
           "In der Stufe Q1 muss eine Gesellschaftswissenschaft (Geschich., Sozialwiss. oder Erdkunde) durchgängig "
           "schriftlich belegt sein.");
   }

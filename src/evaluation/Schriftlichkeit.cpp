@@ -1,10 +1,15 @@
-#include "evaluation/Schriftlichkeit.h"
-
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
+// The written boxes of the main window and the rules that force written courses.
+
 namespace kelvaro {
 
+namespace {
+
+// Whether a course dropped after semester step k (0 none, 1 after Q1.1, 2 after Q1.2,
+// 3 after Q2.1) is still attended in the half-year the plan is made for.
 bool NochBelegt(int abwahl, int stufe, int wahlphase) {
   switch (abwahl) {
     case 0:
@@ -19,8 +24,6 @@ bool NochBelegt(int abwahl, int stufe, int wahlphase) {
       return false;
   }
 }
-
-namespace {
 
 bool ErsatzfachImHalbjahr(const Laufbahn& l, int halbjahrNr) {
   return l.ErsatzfachAktiv == 1 && l.ErsatzfachVon <= halbjahrNr && halbjahrNr <= l.ErsatzfachBis;
@@ -153,10 +156,10 @@ void StufeQ(TForm1& f, const Laufbahn& l, const Laufzeit& z) {
 
 }  // namespace
 
-void SchriftlichkeitSetzen(TForm1& f) {
-  Programm& programm = f.programm();
-  const Laufbahn& l = programm.laufbahn();
-  const Laufzeit& z = programm.laufzeit();
+void TForm1::SchriftlichkeitSetzen() {
+  TForm1& f = *this;
+  const Laufbahn& l = m_programm.laufbahn();
+  const Laufzeit& z = m_programm.laufzeit();
   if (z.Stufe == 0) {
     StufeEF(f, l, z);
   } else {

@@ -1,16 +1,13 @@
 #include "evaluation/Stundenzahl.h"
 
 #include "evaluation/FliessKomma.h"
+#include "plan/Faechermengen.h"
 
 #include <algorithm>
 
 namespace kelvaro {
 
 namespace {
-
-bool WahlfachModell(const Laufbahn& l) {
-  return l.Q1Modell == 1 || l.Q1Modell == 2;
-}
 
 std::string Gekuerzt(std::string text) {
   if (text.size() > 150) {
@@ -96,7 +93,7 @@ void ZusatzkurseAnwenden(const Laufbahn& l, int zkAnzahl, Stundenbilanz& s) {
     if (zkAnzahl == 2) {
       plus(3, 2, 2);
     }
-  } else if (WahlfachModell(l)) {
+  } else if (WahlfachInQ(l)) {
     if (zkAnzahl == 2) {
       plus(6, 4, 2);
     } else if (zkAnzahl == 1) {
@@ -146,7 +143,7 @@ void AbwahlenPruefen(const Laufbahn& l, Stundenbilanz& s) {
     return;
   }
   s.AbwahlErlaubt = true;
-  s.Wa1AbwahlErlaubt = WahlfachModell(l);
+  s.Wa1AbwahlErlaubt = WahlfachInQ(l);
   if (!s.Wa1AbwahlErlaubt) {
     s.AbwahlWa1 = 0;
   }
@@ -154,7 +151,7 @@ void AbwahlenPruefen(const Laufbahn& l, Stundenbilanz& s) {
 
 // The fourth hour of the new language as first elective ends with the elective.
 void NeueSpracheAbwahlAnwenden(const Laufbahn& l, Stundenbilanz& s) {
-  if (!IstNeueSprache(l.Fach[Wa1]) || !WahlfachModell(l)) {
+  if (!IstNeueSprache(l.Fach[Wa1]) || !WahlfachInQ(l)) {
     return;
   }
   auto& h = s.Stunden60;
@@ -269,7 +266,7 @@ void KennungBilden(const Laufbahn& l, int zkAnzahl, Stundenbilanz& s) {
   for (int abwahl : {static_cast<int>(s.AbwahlKM), static_cast<int>(s.AbwahlEt)}) {
     grundkurse += abwahl == 2 ? 2 : abwahl == 3 ? 1 : 0;
   }
-  if (WahlfachModell(l) && s.AbwahlWa1 >= 1 && s.AbwahlWa1 <= 3) {
+  if (WahlfachInQ(l) && s.AbwahlWa1 >= 1 && s.AbwahlWa1 <= 3) {
     const int semester = 4 - s.AbwahlWa1;
     (IstNeueSprache(l.Fach[Wa1]) ? sprachkurse : grundkurse) += semester;
   }
@@ -300,7 +297,7 @@ bool NeueSpracheInEF(const Laufbahn& l) {
 
 bool NeueSpracheInQ(const Laufbahn& l) {
   return IstNeueSprache(l.Fach[FS1]) || (l.SchwerpunktFS == 1 && IstNeueSprache(l.Fach[FS2])) ||
-         (IstNeueSprache(l.Fach[Wa1]) && WahlfachModell(l));
+         (IstNeueSprache(l.Fach[Wa1]) && WahlfachInQ(l));
 }
 
 Stundenbilanz StundenBerechnen(const Laufbahn& l, int zkAnzahl) {

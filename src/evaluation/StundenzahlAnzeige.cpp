@@ -1,9 +1,12 @@
-#include "evaluation/StundenzahlAnzeige.h"
-
+#include "evaluation/Abgeleitet.h"
 #include "evaluation/FliessKomma.h"
 #include "evaluation/Stundenzahl.h"
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+
+// The hours of the main window: the balance panel, the hour list and labels, the
+// deselection boxes and the widths of dropped cells.
 
 #include <cmath>
 
@@ -24,12 +27,12 @@ std::string StufenText(int a, int b) {
 
 }  // namespace
 
-void StundenzahlBerechnen(TForm1& f) {
-  Programm& programm = f.programm();
-  Laufbahn& l = programm.laufbahn();
-  const Laufzeit& z = programm.laufzeit();
-  Stundenbilanz& s = programm.abgeleitet().stunden;
-  s = StundenBerechnen(l, programm.abgeleitet().zusatzkurse.ZKAnzahl);
+void TForm1::StundenzahlBerechnen() {
+  TForm1& f = *this;
+  Laufbahn& l = m_programm.laufbahn();
+  const Laufzeit& z = m_programm.laufzeit();
+  Stundenbilanz& s = m_programm.abgeleitet().stunden;
+  s = StundenBerechnen(l, m_programm.abgeleitet().zusatzkurse.ZKAnzahl);
 
   // Deselections the balance does not allow are withdrawn.
   if (!s.AbwahlErlaubt) {
@@ -48,9 +51,7 @@ void StundenzahlBerechnen(TForm1& f) {
       AbwahlBoxSperren(f.AbwWa1Box, f.AbwWa1Lab);
     }
   }
-  l.AbwahlEt = s.AbwahlEt;
-  l.AbwahlKM = s.AbwahlKM;
-  l.AbwahlWa1 = s.AbwahlWa1;
+  AbwahlenUebernehmen(l, s);
 
   // Cells of dropped courses.
   const int voll = z.Breite(TForm1::VolleBreite);
@@ -67,7 +68,7 @@ void StundenzahlBerechnen(TForm1& f) {
       zelle->setWidth(halb);
     }
   }
-  if (l.Q1Modell == 1 || l.Q1Modell == 2) {
+  if (WahlfachInQ(l)) {
     const auto setzen = [](ui::EditField& zelle, bool sichtbar, int breite) {
       zelle.setVisible(sichtbar);
       zelle.setWidth(breite);

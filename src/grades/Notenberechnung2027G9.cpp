@@ -119,8 +119,8 @@ ui::Button& TForm4::PunkteBut(int punkte) {
 
 Notenbuch TForm4::NotenbuchLesen() const {
   // The course names and groups are rebuilt with the grade book, beside the plan.
-  const Abgeleitet& gebaut = m_programm.abgeleitet();
-  return NotenbuchAus(m_programm.laufbahn(), gebaut.KursLangname, gebaut.KursFachgruppe);
+  const NotenbuchSpalten& spalten = m_programm.abgeleitet().notenbuch;
+  return NotenbuchAus(m_programm.laufbahn(), spalten.KursLangname, spalten.KursFachgruppe);
 }
 
 Notenblattzustand TForm4::Blattzustand() const {

@@ -30,11 +30,10 @@ void TForm1::AbiRolleChange(int position) {
 
 void TForm1::FaecherLoeschenClick() {
   Laufbahn& l = m_programm.laufbahn();
-  Abgeleitet& a = m_programm.abgeleitet();
   const Laufzeit& z = m_programm.laufzeit();
   const int voll = z.Breite(VolleBreite);
 
-  a.AbiLeerVerborgen = 0;
+  AbiLeerVerborgen = 0;
   l.AbiNoteBerechnet = 0;
   l.LitWahl = 0;
   LitJNBox.setText("Kunst/Musik bleibt");
@@ -49,7 +48,7 @@ void TForm1::FaecherLoeschenClick() {
   VK10EntBox.setText("ein VTK+11 GKs (2 Wahlfächer)");
   VK10.setText("Vertief.ku. Jg10");
   l.AbwahlEF = 0;
-  a.AbwEFMerker = 1;
+  AbwEFMerker = 1;
   Wa21.setWidth(voll);
   AbwEFBox.setText("nach 2. Hj. EF");
   AbwEFLab.setVisible(false);
@@ -101,9 +100,7 @@ void TForm1::FaecherLoeschenClick() {
   l.ErsatzfachBis = 6;
   ErsatzFachStartBox.setItemIndex(0);
   ErsatzFachEndeBox.setItemIndex(5);
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden});
   for (int spalte = 1; spalte <= NotenSpalten; ++spalte) {
     l.NotenspalteLoeschen(spalte);
   }
@@ -124,7 +121,7 @@ void TForm1::AbiFaecherPruefenClick() {
       box->setVisible(false);
     }
   }
-  m_programm.abgeleitet().AbiLeerVerborgen = 1;
+  AbiLeerVerborgen = 1;
   AufraeumenBut.setText("alle Abiturfächer anzeigen");
 }
 
@@ -140,7 +137,7 @@ void TForm1::AbiFaecherLoeschenClick() {
 }
 
 void TForm1::AufraeumenButClick() {
-  std::uint8_t& verborgen = m_programm.abgeleitet().AbiLeerVerborgen;
+  std::uint8_t& verborgen = AbiLeerVerborgen;
   if (verborgen == 1) {
     verborgen = 0;
     AufraeumenBut.setText("leere Abiturfächer verbergen");

@@ -1,20 +1,15 @@
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "sheet/Auswahl2027G9.h"
 
 // Showing a plan that was replaced from outside the window, and the plan file.
 
 namespace kelvaro {
 
-namespace {
-
-const char* const Stufenordner[] = {"EF", "Q1", "Q2"};
-
-}  // namespace
-
 void TForm1::LaufbahnDarstellen() {
   Laufbahn& l = m_programm.laufbahn();
-  Abgeleitet& a = m_programm.abgeleitet();
   const Laufzeit& z = m_programm.laufzeit();
   const int voll = z.Breite(VolleBreite);
   const int halb = z.Breite(HalbeBreite);
@@ -23,9 +18,7 @@ void TForm1::LaufbahnDarstellen() {
     const FachTyp fach = l.Fach[static_cast<std::size_t>(raster)];
     FachSetzen(static_cast<RasterTyp>(raster), fach, FachName(fach));
   }
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden});
   SchriftlichVorgaben();
 
   static const char* const litTexte[] = {"Ku./Mu. bleibt", "Literatur", "vok.prak. GK", "inst.prak. GK"};
@@ -86,7 +79,7 @@ void TForm1::LaufbahnDarstellen() {
   }
 
   // The EF model.
-  std::uint8_t& merker = a.AbwEFMerker;
+  std::uint8_t& merker = AbwEFMerker;
   const auto vk1Zeigen = [&](bool sichtbar) {
     for (ui::Control* control : std::initializer_list<ui::Control*>{&VK10, &WahlVK10, &VK11}) {
       control->setVisible(sichtbar);
@@ -140,12 +133,12 @@ void TForm1::LaufbahnDarstellen() {
         Wa21.setWidth(halb);
         AbwEFBox.setText("nach 1. Hj. EF");
       } else {
-        const bool wa1Weiter = IstNeueSprache(l.Fach[Wa1]) && (l.Q1Modell == 1 || l.Q1Modell == 2);
+        const bool wa1Weiter = IstNeueSprache(l.Fach[Wa1]) && WahlfachInQ(l);
         merker = neuInFS || wa1Weiter ? 1 : 0;
         Wa21.setWidth(voll);
         AbwEFBox.setText("nach 2. Hj. EF");
       }
-      const bool abwahlMoeglich = neuInFS || IstNeueSprache(l.Fach[Wa1]) || IstNeueSprache(l.Fach[Wa2]);
+      const bool abwahlMoeglich = NeueSpracheErlaubtEFAbwahl(l);
       efAbwahlZeigen(abwahlMoeglich);
       if (abwahlMoeglich) {
         AbwEFLab.setText("Abwahl 2. Wahlfa:");
@@ -197,7 +190,7 @@ void TForm1::LaufbahnDarstellen() {
   for (ui::ChoiceBox* box : {&AbiDeu, &AbiMa, &AbiKM, &AbiEt, &AbiGW, &AbiSp, &AbiWa1}) {
     box->setVisible(true);
   }
-  a.AbiLeerVerborgen = 0;
+  AbiLeerVerborgen = 0;
   AufraeumenBut.setText("leere Abiturfächer verbergen");
   AufraeumenBut.setHint("blendet nicht gewählte Abiturfächer aus");
 
@@ -209,7 +202,12 @@ void TForm1::LaufbahnDarstellen() {
     VersionsLab.setText("Abiturjahrgang " + z.edition.Abiturjahrgang + " G9 - Version " + z.edition.Version);
     LehrerVersionsLab.setVisible(false);
   } else {
-    VersionsLab.setText(z.Dateiname);
+    const StufenSchuelerTyp* schueler = m_programm.stufenstand().Aktuell();
+    if (z.StufeGeladen == 1 && schueler != nullptr && schueler->InListe == 1) {
+      VersionsLab.setText(schueler->Vorname + " " + schueler->Nachname + ", Abi " + z.edition.Abiturjahrgang);
+    } else {
+      VersionsLab.setText(z.Dateiname);
+    }
     LehrerVersionsLab.setText(" G9 - Version " + z.edition.Version);
     LehrerVersionsLab.setVisible(true);
   }
@@ -253,7 +251,7 @@ void TForm1::SchriftlichVorgaben() {
   for (RasterTyp raster : {FS1, FS2, NW1, NW2, Ma, De, Sp, GW, Et, KM}) {
     regel(raster, l.AbiWahl[static_cast<std::size_t>(RasterAbiPosition(raster))]);
   }
-  if (l.Q1Modell == 1 || l.Q1Modell == 2) {
+  if (WahlfachInQ(l)) {
     regel(Wa1, rolleWa1);
   }
 }
@@ -293,6 +291,16 @@ bool TForm1::SchuelerLaden() {
 }
 
 void TForm1::DateiLadenClick() {
+  const Laufzeit& z = m_programm.laufzeit();
+  // In teacher mode the stage's students are picked from the stage table instead.
+  if (z.Lehrermodus == 1 && z.StufeGeladen == 1 && m_programm.stufenstand().Schuelerzahl() > 0) {
+    m_programm.auswahlfenster().Zeigen();
+    return;
+  }
+  DateiAusDialogLaden();
+}
+
+void TForm1::DateiAusDialogLaden() {
   Laufzeit& z = m_programm.laufzeit();
   const auto pfad = m_programm.dialogs().openFile();
   if (!pfad) {
@@ -318,8 +326,7 @@ void TForm1::DateiSpeichernClick() {
   std::filesystem::path verzeichnis;
   std::string vorschlag;
   if (z.StufeGeladen == 1) {
-    const int stufe = z.Stufe >= 0 && z.Stufe <= 2 ? z.Stufe : 1;
-    verzeichnis = z.Stufenverzeichnis / Stufenordner[stufe];
+    verzeichnis = z.Stufenverzeichnis / StufenOrdner(z.Stufe);
     vorschlag = z.Dateiname;
   }
   auto pfad = m_programm.dialogs().saveFile(verzeichnis, vorschlag);

@@ -1,3 +1,4 @@
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
@@ -139,37 +140,23 @@ void TForm1::OffenhaltungSetzen() {
       label->setVisible(true);
     }
   };
-  const bool wahlfachQ = l.Q1Modell == 1 || l.Q1Modell == 2;
-  const auto bisInQ = [&l] { return (l.AbwahlWa1 == 1 || l.AbwahlWa1 == 2) ? "bis in JgSt Q1" : "bis in JgSt Q2"; };
-
-  // Whether the electives keep the other focus open: one set of subjects per focus.
-  const auto offen = [&l](auto haelt) {
-    return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && l.EFModell < 3) || (haelt(l.Fach[VK1]) && l.EFModell == 1);
-  };
-  const auto bisEndeEF = [&l](auto haelt) {
-    return haelt(l.Fach[Wa1]) || (haelt(l.Fach[Wa2]) && (l.EFModell < 2 || (l.EFModell == 2 && l.AbwahlEF == 0))) ||
-           (haelt(l.Fach[VK1]) && l.EFModell == 1 && l.AbwahlEF == 0);
-  };
-  const auto sprache = [](FachTyp f) { return f == E5 || f == I0 || f == F7 || f == I9; };
-  const auto naturwiss = [](FachTyp f) { return f == Bi || f == Ch || f == Ph; };
-
-  if (l.SchwerpunktFS == 0 && offen(sprache)) {
-    zeigen("Offenhaltung fremd-", "sprachl. Schwerpunkt", "bis Ende JgSt EF.1");
-    if (bisEndeEF(sprache)) {
-      Offenhaltung3.setText("bis Ende JgSt EF");
-      if (sprache(l.Fach[Wa1]) && wahlfachQ && l.Schriftlich[Wa1] == 1) {
-        Offenhaltung3.setText(bisInQ());
-      }
-    }
+  int stufe = OffenhaltungsStufe(l);
+  if (stufe == 0 || (l.SchwerpunktFS != 0 && l.SchwerpunktFS != 1)) {
+    return;
   }
-  if (l.SchwerpunktFS == 1 && offen(naturwiss)) {
+  // The language kept open through the Q phase must be written there as well.
+  if (stufe == 3 && l.SchwerpunktFS == 0 && l.Schriftlich[Wa1] != 1) {
+    stufe = 2;
+  }
+  if (l.SchwerpunktFS == 0) {
+    zeigen("Offenhaltung fremd-", "sprachl. Schwerpunkt", "bis Ende JgSt EF.1");
+  } else {
     zeigen("Offenhaltung natur-", "wiss. Schwerpunkt", "bis Ende JgSt EF.1");
-    if (bisEndeEF(naturwiss)) {
-      Offenhaltung3.setText("bis Ende JgSt EF");
-      if (naturwiss(l.Fach[Wa1]) && wahlfachQ) {
-        Offenhaltung3.setText(bisInQ());
-      }
-    }
+  }
+  if (stufe == 2) {
+    Offenhaltung3.setText("bis Ende JgSt EF");
+  } else if (stufe == 3) {
+    Offenhaltung3.setText(l.AbwahlWa1 == 1 || l.AbwahlWa1 == 2 ? "bis in JgSt Q1" : "bis in JgSt Q2");
   }
 }
 
@@ -179,10 +166,8 @@ void TForm1::FS11TestfuerAbEFEnt() {
   if (l.EFModell != 2) {
     return;
   }
-  const bool neueSprache = IstNeueSprache(l.Fach[FS1]) || (l.SchwerpunktFS == 1 && IstNeueSprache(l.Fach[FS2])) ||
-                           IstNeueSprache(l.Fach[Wa1]) || IstNeueSprache(l.Fach[Wa2]);
-  std::uint8_t& merker = m_programm.abgeleitet().AbwEFMerker;
-  if (!neueSprache) {
+  std::uint8_t& merker = AbwEFMerker;
+  if (!NeueSpracheErlaubtEFAbwahl(l)) {
     Wa21.setWidth(z.Breite(VolleBreite));
     AbwEFLab.setVisible(false);
     AbwEFBox.setVisible(false);
@@ -205,15 +190,12 @@ void TForm1::FS11TestfuerAbEFEnt() {
   AbwEFLab.setText("Abwahl 2. Wahlfa:");
 }
 
-void TForm1::FachAusBox(RasterTyp raster, ui::ChoiceBox& box, std::span<const Zuordnung> zuordnung) {
+void TForm1::FachAusBox(RasterTyp raster, ui::ChoiceBox& box, Wahlzuordnung zuordnung) {
   if (box.itemIndex() < 0) {
     box.setItemIndex(0);
   }
-  for (const Zuordnung& eintrag : zuordnung) {
-    if (box.text() == eintrag.text) {
-      FachSetzen(raster, eintrag.fach, FachName(eintrag.fach));
-      return;
-    }
+  if (const auto fach = FachZumText(zuordnung, box.text())) {
+    FachSetzen(raster, *fach, FachName(*fach));
   }
 }
 
@@ -230,148 +212,90 @@ void TForm1::WahlfachSpracheSchriftlich(RasterTyp raster) {
   SchriftlichkeitSetzen();
 }
 
-namespace {
-
-using Z = TForm1::Zuordnung;
-
-constexpr Z Fremdsprachen[] = {
-    {"Englisch (ab 5)", E5}, {"Französisch (ab 7)", F7}, {"Italienisch (ab 9)", I9}, {"Italienisch (ab 11)", I0}};
-constexpr Z Naturwissenschaften[] = {{"Biologie", Bi}, {"Physik", Ph}, {"Chemie", Ch}, {"Informatik", Inf}};
-constexpr Z Gesellschaft[] = {{"Geschichte", Ge}, {"Sozialwiss.", Sw}, {"Erdkunde", Erd}};
-constexpr Z Religion[] = {{"evan. Religion", eR}, {"kath. Religion", kR}, {"Philosophie", Pl}};
-constexpr Z Kuenste[] = {{"Kunst", Ku}, {"Musik", Mu}};
-constexpr Z Wahlfaecher[] = {{"Biologie", Bi},
-                             {"Physik", Ph},
-                             {"Chemie", Ch},
-                             {"Informatik", Inf},
-                             {"Englisch (ab 5)", E5},
-                             {"Französisch (ab 7)", F7},
-                             {"Latein (ab 7)", L7},
-                             {"Italienisch (ab 9)", I9},
-                             {"Italienisch (ab 11)", I0},
-                             {"Geschichte", Ge},
-                             {"Sozialwiss.", Sw},
-                             {"Erdkunde", Erd},
-                             {"Kunst", Ku},
-                             {"Musik", Mu}};
-constexpr Z Vertiefungen[] = {{"VK Deutsch", VKD}, {"VK Englisch", VKE}, {"VK Mathem.", VKM}};
-constexpr Z Projekte[] = {{"Schüler experi.", PKSE},  {"Schülerfirma", PKSF}, {"Künstl. Gestalten", PKKG},
-                          {"Theater und Lit.", PKTL}, {"Lerntraining", PKLT}, {"Podcast", PKPC}};
-
-}  // namespace
-
 void TForm1::WahlFS1Change() {
-  m_programm.laufbahn().NotenspalteLoeschen(1);
-  FachAusBox(FS1, WahlFS1, Fremdsprachen);
-  FS11TestfuerAbEFEnt();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::FS1);
+  FachAusBox(FS1, WahlFS1, FSWahl);
+  Neuberechnen({Folge::EFAbwahl, Folge::Stunden});
 }
 
 void TForm1::WahlFS2Change() {
-  m_programm.laufbahn().NotenspalteLoeschen(2);
-  FachAusBox(FS2, WahlFS2, Fremdsprachen);
-  FS11TestfuerAbEFEnt();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::FS2);
+  FachAusBox(FS2, WahlFS2, FSWahl);
+  Neuberechnen({Folge::EFAbwahl, Folge::Stunden});
 }
 
 void TForm1::WahlNW1Change() {
-  Laufbahn& l = m_programm.laufbahn();
-  l.NotenspalteLoeschen(l.SchwerpunktFS == 1 ? 3 : 2);
-  FachAusBox(NW1, WahlNW1, Naturwissenschaften);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::NW1);
+  FachAusBox(NW1, WahlNW1, NWWahl);
+  Neuberechnen({Folge::Stunden});
 }
 
 void TForm1::WahlNW2Change() {
-  m_programm.laufbahn().NotenspalteLoeschen(3);
-  FachAusBox(NW2, WahlNW2, Naturwissenschaften);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::NW2);
+  FachAusBox(NW2, WahlNW2, NWWahl);
+  Neuberechnen({Folge::Stunden});
 }
 
 void TForm1::WahlGWChange() {
-  m_programm.laufbahn().NotenspalteLoeschen(7);
-  m_programm.laufbahn().NotenspalteLoeschen(8);
-  FachAusBox(GW, WahlGW, Gesellschaft);
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  Laufbahn& l = m_programm.laufbahn();
+  const Zusatzkurse zusatzkurseVorher = m_programm.abgeleitet().zusatzkurse;
+  const NotenbuchLayout vorher = NotenbuchLayoutBerechnen(l, zusatzkurseVorher);
+  KursspalteLoeschen(NotenbuchKurs::GW);
+  FachAusBox(GW, WahlGW, GWWahl);
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden});
+  // The additional courses follow the social science: a column whose additional course
+  // changed must not keep the points of the one before.
+  const Zusatzkurse& zusatzkurse = m_programm.abgeleitet().zusatzkurse;
+  const auto geaendert =
+      GeaenderteSpalten(vorher, zusatzkurseVorher, NotenbuchLayoutBerechnen(l, zusatzkurse), zusatzkurse);
+  for (int spalte = 1; spalte <= NotenSpalten; ++spalte) {
+    if (geaendert[static_cast<std::size_t>(spalte)]) {
+      l.NotenspalteLoeschen(spalte);
+    }
+  }
 }
 
 void TForm1::WahlEtChange() {
-  m_programm.laufbahn().NotenspalteLoeschen(9);
-  FachAusBox(Et, WahlEt, Religion);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::Et);
+  FachAusBox(Et, WahlEt, EtWahl);
+  Neuberechnen({Folge::Stunden});
 }
 
 void TForm1::WahlKMChange() {
-  m_programm.laufbahn().NotenspalteLoeschen(10);
-  FachAusBox(KM, WahlKM, Kuenste);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::KM);
+  FachAusBox(KM, WahlKM, KMWahl);
+  Neuberechnen({Folge::Stunden});
 }
 
 void TForm1::WahlWa1Change() {
-  Laufbahn& l = m_programm.laufbahn();
-  FachAusBox(Wa1, WahlWa1, Wahlfaecher);
-  FS11TestfuerAbEFEnt();
-  OffenhaltungSetzen();
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(l.Q1Modell == 1 || l.Q1Modell == 2 ? 10 : 0);
+  FachAusBox(Wa1, WahlWa1, WaWahl);
+  Neuberechnen({Folge::EFAbwahl, Folge::Offenhaltung, Folge::Zusatzkurse, Folge::Stunden});
+  KursspalteLoeschen(NotenbuchKurs::Wahlfach);
   WahlfachSpracheSchriftlich(Wa1);
 }
 
 void TForm1::WahlWa2Change() {
-  const bool vertiefung = m_programm.laufbahn().EFModell == 3;
-  if (vertiefung) {
-    FachAusBox(Wa2, WahlWa2, Vertiefungen);
-  } else {
-    FachAusBox(Wa2, WahlWa2, Wahlfaecher);
-  }
-  FS11TestfuerAbEFEnt();
-  OffenhaltungSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  m_programm.laufbahn().NotenspalteLoeschen(0);
+  FachAusBox(Wa2, WahlWa2, m_programm.laufbahn().EFModell == 3 ? Wahlzuordnung(VKWahl) : Wahlzuordnung(WaWahl));
+  Neuberechnen({Folge::EFAbwahl, Folge::Offenhaltung, Folge::Stunden, Folge::NoteVeraltet});
   WahlfachSpracheSchriftlich(Wa2);
 }
 
 void TForm1::WahlVK10Change() {
   const int modell = m_programm.laufbahn().EFModell;
-  if (modell == 2 || modell == 3) {
-    FachAusBox(VK1, WahlVK10, Vertiefungen);
-  } else {
-    FachAusBox(VK1, WahlVK10, Wahlfaecher);
-  }
-  OffenhaltungSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  m_programm.laufbahn().NotenspalteLoeschen(0);
+  FachAusBox(VK1, WahlVK10, modell == 2 || modell == 3 ? Wahlzuordnung(VKWahl) : Wahlzuordnung(WaWahl));
+  Neuberechnen({Folge::Offenhaltung, Folge::Stunden, Folge::NoteVeraltet});
   WahlfachSpracheSchriftlich(VK1);
 }
 
 void TForm1::WahlPKChange() {
-  Laufbahn& l = m_programm.laufbahn();
-  if (l.Q1Modell == 0) {
-    l.NotenspalteLoeschen(10);
-  } else if (l.Q1Modell == 2) {
-    l.NotenspalteLoeschen(11);
-  }
-  FachAusBox(PK, WahlPK, Projekte);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  KursspalteLoeschen(NotenbuchKurs::Projektkurs);
+  FachAusBox(PK, WahlPK, PKWahl);
+  Neuberechnen({Folge::Stunden});
 }
 
 void TForm1::WahlVK30Change() {
-  FachAusBox(VK3, WahlVK30, Vertiefungen);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  m_programm.laufbahn().NotenspalteLoeschen(0);
+  FachAusBox(VK3, WahlVK30, VKWahl);
+  Neuberechnen({Folge::Stunden, Folge::NoteVeraltet});
 }
 
 }  // namespace kelvaro

@@ -238,6 +238,30 @@ void TForm1::Gestaltung() {
   ErsatzfachLoeschen.setGeometry(10, 110, 200, 30);
   Button4.setGeometry(220, 110, 200, 30);
 
+  // The scan panel covers the grid while a pile of sheets is scanned.
+  ScanPanel.setGeometry(SpalteWahl, 140, 790, 340);
+  const struct {
+    ui::Control* control;
+    int links, oben, breite, hoehe, schrift;
+  } scanfeld[] = {
+      {&Label28, 12, 8, 560, 28, 20},
+      {&SpeichernCheckBox, 12, 42, 560, 26, 17},
+      {&NachScanZurueckCheckBox, 12, 70, 560, 26, 17},
+      {&ScanZahlLab, 12, 104, 380, 24, 16},
+      {&ScanSchuelerLab, 400, 104, 380, 24, 16},
+      {&ScanVerzeichnisLab, 12, 130, 766, 24, 16},
+      {&ScanEdit, 12, 162, 560, 32, 20},
+      {&Button6, 588, 162, 190, 32, 16},
+      {&SpeicherNameLab, 12, 204, 766, 26, 17},
+      {&ScanLab, 12, 232, 766, 52, 17},
+      {&ScanTextIntLab, 12, 288, 560, 40, 13},
+      {&Button7, 588, 296, 190, 32, 16},
+  };
+  for (const auto& eintrag : scanfeld) {
+    eintrag.control->setGeometry(eintrag.links, eintrag.oben, eintrag.breite, eintrag.hoehe);
+    eintrag.control->setFontSize(eintrag.schrift);
+  }
+
   VeraltertPanel.setGeometry(SpalteEF, 200, 440, 210);
   VeraltertText.setGeometry(10, 10, 420, 150);
   VeraltertText.setFontSize(18);

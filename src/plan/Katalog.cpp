@@ -105,44 +105,38 @@ std::string_view RasterBeschriftung(int raster) {
   return raster >= 0 && raster < RasterAnzahl ? captions[raster] : std::string_view{};
 }
 
-const TextfeldTyp FSListe{"Englisch (ab 5)", "Französisch (ab 7)", "Italienisch (ab 9)", "Italienisch (ab 11)"};
-const TextfeldTyp NWListe{"Biologie", "Chemie", "Physik", "Informatik"};
-const TextfeldTyp ErsatzfachListe{"Biologie",
-                                  "Chemie",
-                                  "Physik",
-                                  "Englisch (ab 5)",
-                                  "Französisch (ab 7)",
-                                  "Latein (ab 7)",
-                                  "Italienisch (ab 9)",
-                                  "Italienisch (ab 11)",
-                                  "Geschichte",
-                                  "Sozialwiss.",
-                                  "Erdkunde",
-                                  "Kunst",
-                                  "Musik",
-                                  "kein weiteres Ersatzfach"};
-const TextfeldTyp GWListe{"Geschichte", "Sozialwiss.", "Erdkunde"};
-const TextfeldTyp EtListe{"kath. Religion", "evan. Religion", "Philosophie"};
-const TextfeldTyp KMListe{"Kunst", "Musik"};
-const TextfeldTyp WaListe{"Biologie",
-                          "Chemie",
-                          "Physik",
-                          "Informatik",
-                          "Englisch (ab 5)",
-                          "Französisch (ab 7)",
-                          "Latein (ab 7)",
-                          "Italienisch (ab 9)",
-                          "Italienisch (ab 11)",
-                          "Geschichte",
-                          "Sozialwiss.",
-                          "Erdkunde",
-                          "Kunst",
-                          "Musik"};
+namespace {
+
+TextfeldTyp Texte(Wahlzuordnung zuordnung) {
+  TextfeldTyp texte{};
+  for (std::size_t i = 0; i < zuordnung.size() && i < texte.size(); ++i) {
+    texte[i] = zuordnung[i].text;
+  }
+  return texte;
+}
+
+}  // namespace
+
+std::optional<FachTyp> FachZumText(Wahlzuordnung zuordnung, std::string_view text) {
+  for (const Wahleintrag& eintrag : zuordnung) {
+    if (eintrag.text == text) {
+      return eintrag.fach;
+    }
+  }
+  return std::nullopt;
+}
+
+const TextfeldTyp FSListe = Texte(FSWahl);
+const TextfeldTyp NWListe = Texte(NWWahl);
+const TextfeldTyp ErsatzfachListe = Texte(ErsatzfachWahl);
+const TextfeldTyp GWListe = Texte(GWWahl);
+const TextfeldTyp EtListe = Texte(EtWahl);
+const TextfeldTyp KMListe = Texte(KMWahl);
+const TextfeldTyp WaListe = Texte(WaWahl);
 const TextfeldTyp Wa3Liste = WaListe;
-const TextfeldTyp VK1Liste{"VK Deutsch", "VK Mathem.", "VK Englisch"};
-const TextfeldTyp VK3Liste{"VK Deutsch", "VK Mathem.", "VK Englisch"};
-const TextfeldTyp PKListe{"Schüler experi.", "Schülerfirma", "Künstl. Gestalten",
-                          "Lerntraining",    "Podcast",      "Theater und Lit."};
+const TextfeldTyp VK1Liste = Texte(VKWahl);
+const TextfeldTyp VK3Liste = VK1Liste;
+const TextfeldTyp PKListe = Texte(PKWahl);
 
 const std::string& AbiRolleText(int rolle) {
   static const std::array<std::string, AbiRollenAnzahl> texts{"", "LK A", "LK B", "3. Abifach, schriftlich",
@@ -167,14 +161,6 @@ int RasterAbiPosition(int raster) {
 const std::string& HalbjahrName(int halbjahr) {
   static const std::array<std::string, 6> names{"EF.1", "EF.2", "Q1.1", "Q1.2", "Q2.1", "Q2.2"};
   return halbjahr >= 1 && halbjahr <= 6 ? names[halbjahr - 1] : Leer();
-}
-
-bool IstFremdsprache(int code) {
-  return code == E5 || code == I0 || code == F7 || code == L7 || code == I9;
-}
-
-bool IstNeueSprache(int code) {
-  return code == I0 || code == I1;
 }
 
 }  // namespace kelvaro

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -81,6 +83,69 @@ std::string_view RasterBeschriftung(int raster);
 // A choice list: 22 entries, empty ones unused.
 using TextfeldTyp = std::array<std::string_view, 22>;
 
+// One entry of a choice list: the text its box shows and the subject that text stands
+// for. Texts are not unique across the catalogue (I0 and I1 read alike), so a text maps to
+// a subject only through the list of its own box.
+struct Wahleintrag {
+  std::string_view text;
+  FachTyp fach;
+};
+using Wahlzuordnung = std::span<const Wahleintrag>;
+
+inline constexpr Wahleintrag FSWahl[] = {
+    {"Englisch (ab 5)", E5}, {"Französisch (ab 7)", F7}, {"Italienisch (ab 9)", I9}, {"Italienisch (ab 11)", I0}};
+inline constexpr Wahleintrag NWWahl[] = {{"Biologie", Bi}, {"Chemie", Ch}, {"Physik", Ph}, {"Informatik", Inf}};
+inline constexpr Wahleintrag ErsatzfachWahl[] = {{"Biologie", Bi},
+                                                 {"Chemie", Ch},
+                                                 {"Physik", Ph},
+                                                 {"Englisch (ab 5)", E5},
+                                                 {"Französisch (ab 7)", F7},
+                                                 {"Latein (ab 7)", L7},
+                                                 {"Italienisch (ab 9)", I9},
+                                                 {"Italienisch (ab 11)", I0},
+                                                 {"Geschichte", Ge},
+                                                 {"Sozialwiss.", Sw},
+                                                 {"Erdkunde", Erd},
+                                                 {"Kunst", Ku},
+                                                 {"Musik", Mu},
+                                                 {"kein weiteres Ersatzfach", leer}};
+inline constexpr Wahleintrag GWWahl[] = {{"Geschichte", Ge}, {"Sozialwiss.", Sw}, {"Erdkunde", Erd}};
+inline constexpr Wahleintrag EtWahl[] = {{"kath. Religion", kR}, {"evan. Religion", eR}, {"Philosophie", Pl}};
+inline constexpr Wahleintrag KMWahl[] = {{"Kunst", Ku}, {"Musik", Mu}};
+// The electives of rows Wa1 and Wa2 and the third elective of EF model 1.
+inline constexpr Wahleintrag WaWahl[] = {{"Biologie", Bi},
+                                         {"Chemie", Ch},
+                                         {"Physik", Ph},
+                                         {"Informatik", Inf},
+                                         {"Englisch (ab 5)", E5},
+                                         {"Französisch (ab 7)", F7},
+                                         {"Latein (ab 7)", L7},
+                                         {"Italienisch (ab 9)", I9},
+                                         {"Italienisch (ab 11)", I0},
+                                         {"Geschichte", Ge},
+                                         {"Sozialwiss.", Sw},
+                                         {"Erdkunde", Erd},
+                                         {"Kunst", Ku},
+                                         {"Musik", Mu}};
+// The deep-dive courses of the EF and of Q2.2.
+inline constexpr Wahleintrag VKWahl[] = {{"VK Deutsch", VKD}, {"VK Mathem.", VKM}, {"VK Englisch", VKE}};
+inline constexpr Wahleintrag PKWahl[] = {{"Schüler experi.", PKSE}, {"Schülerfirma", PKSF}, {"Künstl. Gestalten", PKKG},
+                                         {"Lerntraining", PKLT},    {"Podcast", PKPC},      {"Theater und Lit.", PKTL}};
+// The alternative project course of the name panel: the project courses, and social
+// engagement, which only the alternative offers.
+inline constexpr auto AlternativPKWahl = [] {
+  std::array<Wahleintrag, std::size(PKWahl) + 1> eintraege{};
+  for (std::size_t i = 0; i < std::size(PKWahl); ++i) {
+    eintraege[i] = PKWahl[i];
+  }
+  eintraege.back() = {"Soziales Engagem.", PKSO};
+  return eintraege;
+}();
+
+// The subject of the entry with exactly this text; nothing when no entry has it.
+std::optional<FachTyp> FachZumText(Wahlzuordnung zuordnung, std::string_view text);
+
+// The box lists, the texts of the tables above.
 extern const TextfeldTyp FSListe;
 extern const TextfeldTyp NWListe;
 extern const TextfeldTyp ErsatzfachListe;
@@ -119,10 +184,5 @@ int RasterAbiPosition(int raster);
 
 // Semester texts "EF.1" .. "Q2.2" for 1..6; empty outside.
 const std::string& HalbjahrName(int halbjahr);
-
-// The languages that count as foreign language of an elective row: E5, I0, F7, L7, I9.
-bool IstFremdsprache(int code);
-// The new foreign language begun in the EF ("Italienisch (ab 11)"): I0 or the older I1.
-bool IstNeueSprache(int code);
 
 }  // namespace kelvaro

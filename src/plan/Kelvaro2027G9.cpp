@@ -1,7 +1,5 @@
 #include "plan/Kelvaro2027G9.h"
 
-#include "evaluation/Schriftlichkeit.h"
-#include "evaluation/StundenzahlAnzeige.h"
 #include "plan/Kurszahl.h"
 #include "plan/Programm.h"
 
@@ -191,7 +189,20 @@ void TForm1::ControlsRegistrieren() {
                                                                   &SchwerpunktBut,
                                                                   &StundenzahlBut,
                                                                   &ZusatzkurseBut,
-                                                                  &Button8}) {
+                                                                  &Button8,
+                                                                  &ScanPanel,
+                                                                  &Label28,
+                                                                  &SpeichernCheckBox,
+                                                                  &NachScanZurueckCheckBox,
+                                                                  &ScanZahlLab,
+                                                                  &ScanSchuelerLab,
+                                                                  &ScanVerzeichnisLab,
+                                                                  &ScanEdit,
+                                                                  &Button6,
+                                                                  &Button7,
+                                                                  &SpeicherNameLab,
+                                                                  &ScanLab,
+                                                                  &ScanTextIntLab}) {
     add(*control);
   }
   for (ui::Control* control : std::initializer_list<ui::Control*>{
@@ -210,6 +221,11 @@ void TForm1::ControlsRegistrieren() {
   for (ui::Control* control : std::initializer_list<ui::Control*>{&StuDiffQualiEdit, &VielWenigLabel, &StundenLabel,
                                                                   &KursAbwahlLabel, &AbwaehlbarLabel}) {
     control->setParent(&Panel1);
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &Label28, &SpeichernCheckBox, &NachScanZurueckCheckBox, &ScanZahlLab, &ScanSchuelerLab, &ScanVerzeichnisLab,
+           &ScanEdit, &Button6, &Button7, &SpeicherNameLab, &ScanLab, &ScanTextIntLab}) {
+    control->setParent(&ScanPanel);
   }
   VeraltertText.setParent(&VeraltertPanel);
   VeraltertBut.setParent(&VeraltertPanel);
@@ -366,6 +382,23 @@ void TForm1::Anfangszustand() {
                           "Wahlzettel mehr ausdrucken.", "Laden Sie das aktuelle Programm von ",
                           "der Homepage der Schule."});
 
+  ScanPanel.setVisible(false);
+  ScanPanel.setText("");
+  ScanPanel.setColor(farben::InaktiveTitelleiste);
+  Label28.setText("Scannen mit dem Barcodescanner:");
+  Label28.setBold(true);
+  SpeichernCheckBox.setText("automatisch speichern unter dem Schülernamen");
+  SpeichernCheckBox.setChecked(true);
+  NachScanZurueckCheckBox.setText("nach einem Scan direkt zurück zur Hauptseite");
+  ScanZahlLab.setText("Bisher gescannte Wahlzettel: 0");
+  ScanSchuelerLab.setText("Bisher gescannte Wahlzettel: 0");
+  ScanVerzeichnisLab.setText("Scanverzeichnis: Abitur\\AbiScan");
+  Button6.setText("Scantext löschen");
+  Button7.setText("Scanfenster schließen");
+  SpeicherNameLab.setText("letzter Speichername:");
+  ScanLab.setText("letzter Scan:");
+  ScanTextIntLab.setText("Codefolge");
+
   Panel1.setText("");
   AbwaehlbarLabel.setText("abwählbar");
   TestEdit.setVisible(false);
@@ -420,10 +453,20 @@ void TForm1::HandlerBinden() {
       {&Button3, &TForm1::DateiLadenClick},
       {&Button5, &TForm1::DateiSpeichernClick},
       {&VeraltertBut, &TForm1::VeraltertButClick},
+      {&ScanBut, &TForm1::ScanButClick},
+      {&Button6, &TForm1::ScanTextLoeschenButClick},
+      {&Button7, &TForm1::ScanOKClick},
+      {&NaechsterSchuelerBut, &TForm1::NaechsterSchuelerButClick},
+      {&VorherigerSchuelerBut, &TForm1::VorherigerSchuelerButClick},
+      {&ImStufenVerzeichnisSuchenBut, &TForm1::ImStufenVerzeichnisSuchenButClick},
   };
   for (const auto& [knopf, handler] : knoepfe) {
     knopf->onClick([this, handler = handler] { (this->*handler)(); });
   }
+  ScanEdit.onChange([this] { ScanEditChange(); });
+  // The two check boxes only hand the input back to the scan field.
+  SpeichernCheckBox.onClick([this] { requestFocus(ScanEdit); });
+  NachScanZurueckCheckBox.onClick([this] { requestFocus(ScanEdit); });
   onActivate([this] { FormActivate(); });
 }
 
@@ -458,12 +501,34 @@ void TForm1::KurszahlSetzen() {
   KurszahlQ2Lab.setText(kurszahlen.Q2);
 }
 
-void TForm1::StundenzahlBerechnen() {
-  kelvaro::StundenzahlBerechnen(*this);
+void TForm1::Neuberechnen(std::initializer_list<Folge> folge) {
+  for (Folge schritt : folge) {
+    switch (schritt) {
+      case Folge::EFAbwahl:
+        FS11TestfuerAbEFEnt();
+        break;
+      case Folge::Offenhaltung:
+        OffenhaltungSetzen();
+        break;
+      case Folge::Zusatzkurse:
+        ZusatzkurseSetzen();
+        break;
+      case Folge::Stunden:
+        StundenzahlBerechnen();
+        break;
+      case Folge::Schriftlichkeit:
+        SchriftlichkeitSetzen();
+        break;
+      case Folge::NoteVeraltet:
+        m_programm.laufbahn().NotenspalteLoeschen(0);
+        break;
+    }
+  }
 }
 
-void TForm1::SchriftlichkeitSetzen() {
-  kelvaro::SchriftlichkeitSetzen(*this);
+void TForm1::KursspalteLoeschen(NotenbuchKurs kurs) {
+  const NotenbuchLayout layout = NotenbuchLayoutBerechnen(m_programm.laufbahn(), m_programm.abgeleitet().zusatzkurse);
+  m_programm.laufbahn().NotenspalteLoeschen(layout.Spalte(kurs));
 }
 
 void TForm1::SchriftlBoxChange(int zeile) {

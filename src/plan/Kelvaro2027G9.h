@@ -1,12 +1,14 @@
 #pragma once
 
+#include "evaluation/Notenbuch.h"
 #include "plan/Katalog.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
-#include <span>
+#include <initializer_list>
 #include <string>
 
 namespace kelvaro {
@@ -118,6 +120,15 @@ class TForm1 : public ui::Window {
   ui::MultiLineText VeraltertText{"VeraltertText"};
   ui::Button VeraltertBut{"VeraltertBut"};
 
+  // The scan panel of teacher mode: a barcode scanner types each sheet into ScanEdit.
+  ui::Panel ScanPanel{"ScanPanel"};
+  ui::Label Label28{"Label28"};
+  ui::CheckBox SpeichernCheckBox{"SpeichernCheckBox"}, NachScanZurueckCheckBox{"NachScanZurueckCheckBox"};
+  ui::Label ScanZahlLab{"ScanZahlLab"}, ScanSchuelerLab{"ScanSchuelerLab"}, ScanVerzeichnisLab{"ScanVerzeichnisLab"};
+  ui::EditField ScanEdit{"ScanEdit"};
+  ui::Button Button6{"Button6"}, Button7{"Button7"};
+  ui::Label SpeicherNameLab{"SpeicherNameLab"}, ScanLab{"ScanLab"}, ScanTextIntLab{"ScanTextIntLab"};
+
   // The info buttons; the info window opens from them.
   ui::Panel InfoPanel{"InfoPanel"};
   ui::Label Label13{"Label13"};
@@ -138,6 +149,19 @@ class TForm1 : public ui::Window {
   void FormCreate();
   void FormActivate();
   void VeraltertButClick();
+
+  // Teacher mode: the stage beside the program, walking its students, scanning sheets.
+  // What the activation does for `Startaktion`: load the stage at the first activation,
+  // then once the plan or the file dialog the student picker asked for.
+  void StartaktionAusfuehren();
+  void GanzeStufeLaden();
+  void NaechsterSchuelerButClick();
+  void VorherigerSchuelerButClick();
+  void ImStufenVerzeichnisSuchenButClick();
+  void ScanButClick();
+  void ScanEditChange();
+  void ScanTextLoeschenButClick();
+  void ScanOKClick();
 
   // Subject choice and grid filling.
   void WahlSpalteSetzen(RasterTyp raster, const TextfeldTyp& liste);
@@ -190,8 +214,27 @@ class TForm1 : public ui::Window {
   // Counts, hours and written courses.
   void ZusatzkurseSetzen();
   void KurszahlSetzen();
+  // Recomputes the hours and shows them: the balance panel, the hour list, the stage
+  // labels, the deselection boxes, the widths of dropped cells and the variant code; then
+  // the course counts.
   void StundenzahlBerechnen();
+  // Brings the written boxes up to date after a plan change: captions, checked and enabled
+  // states, fonts and visibility; forces the flags the rules fix and writes the semester label.
   void SchriftlichkeitSetzen();
+
+  // The recomputations a handler runs after changing the plan, in the order it names them.
+  enum class Folge {
+    EFAbwahl,         // FS11TestfuerAbEFEnt
+    Offenhaltung,     // OffenhaltungSetzen
+    Zusatzkurse,      // ZusatzkurseSetzen
+    Stunden,          // StundenzahlBerechnen, which ends with the course counts
+    Schriftlichkeit,  // SchriftlichkeitSetzen
+    NoteVeraltet,     // NotenspalteLoeschen(0): a computed grade no longer belongs to the plan
+  };
+  void Neuberechnen(std::initializer_list<Folge> folge);
+  // Clears the grade-book column of a course as the grade book stands now (no column: the
+  // grade only stops being current).
+  void KursspalteLoeschen(NotenbuchKurs kurs);
   // Sets a written box from code and keeps the row's flag equal to it, also when the box
   // already showed that state.
   void SchriftlBoxSetzen(int zeile, bool checked);
@@ -207,15 +250,22 @@ class TForm1 : public ui::Window {
   // unchanged) when the file cannot be read or holds values the program does not know.
   bool SchuelerLaden();
   void DateiLadenClick();
+  // The open-file dialog, then the chosen file is read and shown.
+  void DateiAusDialogLaden();
   void DateiSpeichernClick();
 
   Programm& programm() { return m_programm; }
 
-  // One text of a choice box and the subject it stands for.
-  struct Zuordnung {
-    const char* text;
-    FachTyp fach;
-  };
+  // The student chose in the EF drop box to keep the second elective for the whole EF.
+  std::uint8_t AbwEFMerker = 0;
+  // The empty Abitur boxes are hidden.
+  std::uint8_t AbiLeerVerborgen = 0;
+
+  // The last complete scan, as typed, and whether it was a sheet that was taken.
+  std::string ScanText;
+  bool ScanAngenommen = false;
+  // The plan file the last accepted scan was written to; empty when none was written.
+  std::filesystem::path ScanDatei;
 
  private:
   void ControlsRegistrieren();
@@ -227,7 +277,7 @@ class TForm1 : public ui::Window {
   void Farbregel(ui::Control& zelle, FachTyp fach, bool mitVertiefung);
   // Steps shared by the choice handlers: select item 0 when nothing is selected, then
   // store the subject whose text the box shows (nothing when no text matches).
-  void FachAusBox(RasterTyp raster, ui::ChoiceBox& box, std::span<const Zuordnung> zuordnung);
+  void FachAusBox(RasterTyp raster, ui::ChoiceBox& box, Wahlzuordnung zuordnung);
   // After a subject change of an elective row: a language there is written.
   void WahlfachSpracheSchriftlich(RasterTyp raster);
   void ZeileLeeren(RasterTyp raster, const TextfeldTyp& liste);
@@ -237,6 +287,10 @@ class TForm1 : public ui::Window {
   // in the second half of Q2, everything else oral.
   void SchriftlichStartwerte();
   void AbwahlAusBox(ui::ChoiceBox& box, std::uint8_t& abwahl, bool nachQ11Erlaubt);
+  // A scan that is no sheet of this program: the reason in ScanLab, the panel red.
+  void Fehlscan(const std::string& grund);
+  // Opens the plan file of the current student of the stage table.
+  void StufenSchuelerLaden();
   void WahlfachWeiterfuehren();
 
   Programm& m_programm;

@@ -57,9 +57,6 @@ struct Laufbahn {
   void NotenspalteLoeschen(int spalte);
   // Copies the five slots of one column into another (both 1..15).
   void NotenspalteKopieren(int von, int nach);
-
-  FachTyp fach(RasterTyp raster) const { return Fach[raster]; }
-  int abiRolle(AbiPosition position) const { return AbiWahl[position]; }
 };
 
 }  // namespace kelvaro

@@ -40,6 +40,11 @@ Saison SaisonBestimmen(int stufe, int monat) {
   return saison;
 }
 
+const char* StufenOrdner(int stufe) {
+  static const char* const ordner[] = {"EF", "Q1", "Q2"};
+  return ordner[stufe >= 0 && stufe <= 2 ? stufe : 1];
+}
+
 bool IstVeraltet(int programmjahr, const ui::Datum& heute) {
   return heute.jahr > programmjahr + 1 || (heute.jahr == programmjahr + 1 && heute.monat > 2);
 }

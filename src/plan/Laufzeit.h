@@ -31,6 +31,10 @@ struct Saison {
 };
 
 Saison SaisonBestimmen(int stufe, int monat);
+
+// The folder of a stage below the stage directory, and its name in texts: "EF", "Q1", "Q2"
+// (a stage outside 0..2 counts as Q1, this edition's).
+const char* StufenOrdner(int stufe);
 // The rules of the edition are out of date from March of the year after `Programmjahr`.
 bool IstVeraltet(int programmjahr, const ui::Datum& heute);
 

@@ -1,3 +1,4 @@
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
@@ -36,7 +37,7 @@ void TForm1::SchriftlichStartwerte() {
 void TForm1::VK10EntBoxChange() {
   Laufbahn& l = m_programm.laufbahn();
   const Laufzeit& z = m_programm.laufzeit();
-  std::uint8_t& merker = m_programm.abgeleitet().AbwEFMerker;
+  std::uint8_t& merker = AbwEFMerker;
   const int voll = z.Breite(VolleBreite);
   const int halb = z.Breite(HalbeBreite);
   const std::string& text = VK10EntBox.text();
@@ -64,9 +65,7 @@ void TForm1::VK10EntBoxChange() {
     vk1Zeigen(true);
     ZeileLeeren(VK1, VK1Liste);
     l.EFModell = 2;
-    const bool neueSprache = IstNeueSprache(l.Fach[FS1]) || (l.SchwerpunktFS == 1 && IstNeueSprache(l.Fach[FS2])) ||
-                             IstNeueSprache(l.Fach[Wa1]) || IstNeueSprache(l.Fach[Wa2]);
-    if (neueSprache) {
+    if (NeueSpracheErlaubtEFAbwahl(l)) {
       Wa21.setWidth(halb);
       l.AbwahlEF = 1;
       AbwEFBox.setText("nach 1. Hj. EF");
@@ -116,11 +115,7 @@ void TForm1::VK10EntBoxChange() {
     Wa21.setWidth(voll);
     merker = 0;
   }
-  OffenhaltungSetzen();
-  KurszahlSetzen();
-  StundenzahlBerechnen();
-  l.NotenspalteLoeschen(0);
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Offenhaltung, Folge::Stunden, Folge::NoteVeraltet, Folge::Schriftlichkeit});
 }
 
 void TForm1::AbwEFBoxChange() {
@@ -133,12 +128,8 @@ void TForm1::AbwEFBoxChange() {
     zelle.setWidth(z.Breite(nachErstemHalbjahr ? HalbeBreite : VolleBreite));
   }
   l.AbwahlEF = nachErstemHalbjahr ? 1 : 0;
-  m_programm.abgeleitet().AbwEFMerker = nachErstemHalbjahr ? 0 : 1;
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  SchriftlichkeitSetzen();
-  OffenhaltungSetzen();
+  AbwEFMerker = nachErstemHalbjahr ? 0 : 1;
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden, Folge::Schriftlichkeit, Folge::Offenhaltung});
 }
 
 void TForm1::WahlfachWeiterfuehren() {
@@ -166,9 +157,14 @@ void TForm1::PKEntBoxChange() {
       box.setText(FachName(l.Fach[raster]));
     }
   };
+  // The continued elective and the project course stand in the columns after the arts.
+  const auto modellSetzen = [&](std::uint8_t modell) {
+    l.Q1Modell = modell;
+    KursspalteLoeschen(NotenbuchKurs::Wahlfach);
+    KursspalteLoeschen(NotenbuchKurs::Projektkurs);
+  };
   if (text == "Projektkurs") {
-    l.NotenspalteLoeschen(10);
-    l.Q1Modell = 0;
+    modellSetzen(0);
     PK0.setVisible(true);
     WahlPK.setVisible(true);
     WahlSpalteSetzen(PK, PKListe);
@@ -183,8 +179,7 @@ void TForm1::PKEntBoxChange() {
     l.AbwahlWa1 = 0;
     AbwWa1Box.setText("keine Abwahl");
   } else if (text == "Wahlfach") {
-    l.NotenspalteLoeschen(10);
-    l.Q1Modell = 1;
+    modellSetzen(1);
     PK0.setVisible(false);
     WahlPK.setVisible(false);
     l.Fach[PK] = leer;
@@ -194,9 +189,7 @@ void TForm1::PKEntBoxChange() {
     zeigtFach(WahlWa1, Wa1);
     WahlfachWeiterfuehren();
   } else if (text == "Pro.ku. + Wa.fa.") {
-    l.NotenspalteLoeschen(10);
-    l.NotenspalteLoeschen(11);
-    l.Q1Modell = 2;
+    modellSetzen(2);
     PK0.setVisible(true);
     WahlPK.setVisible(true);
     PK1.setVisible(true);
@@ -206,11 +199,7 @@ void TForm1::PKEntBoxChange() {
     zeigtFach(WahlPK, PK);
     WahlfachWeiterfuehren();
   }
-  OffenhaltungSetzen();
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Offenhaltung, Folge::Zusatzkurse, Folge::Stunden, Folge::Schriftlichkeit});
 }
 
 void TForm1::VK12JNBoxChange() {
@@ -223,15 +212,13 @@ void TForm1::VK12JNBoxChange() {
   l.Fach[VK3] = leer;
   VK33.setText("");
   WahlSpalteSetzen(VK3, VK3Liste);
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(0);
+  Neuberechnen({Folge::Stunden, Folge::NoteVeraltet});
 }
 
 void TForm1::LitJNBoxChange() {
   Laufbahn& l = m_programm.laufbahn();
   const Laufzeit& z = m_programm.laufzeit();
-  l.NotenspalteLoeschen(12);
+  KursspalteLoeschen(NotenbuchKurs::KunstErsatz);
   struct Ersatz {
     const char* box;
     const char* zelle;
@@ -265,11 +252,11 @@ void TForm1::LitJNBoxChange() {
       l.Schriftlich[KM] = 1;
     }
   }
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(0);
-  SchriftlichkeitSetzen();
+  // A replacement chosen now gets a column of its own, which must not keep old points.
+  if (erkannt) {
+    KursspalteLoeschen(NotenbuchKurs::KunstErsatz);
+  }
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden, Folge::NoteVeraltet, Folge::Schriftlichkeit});
 }
 
 void TForm1::AbwahlAusBox(ui::ChoiceBox& box, std::uint8_t& abwahl, bool nachQ11Erlaubt) {
@@ -294,32 +281,19 @@ void TForm1::AbwahlKMChange() {
     LitJNBox.setText("Ku./Mu. bleibt");
     KM3.setText(FachName(l.Fach[KM]));
   }
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(0);
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden, Folge::NoteVeraltet, Folge::Schriftlichkeit});
 }
 
 void TForm1::AbwahlEtChange() {
   Laufbahn& l = m_programm.laufbahn();
   AbwahlAusBox(AbwEtBox, l.AbwahlEt, false);
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(0);
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden, Folge::NoteVeraltet, Folge::Schriftlichkeit});
 }
 
 void TForm1::AbwahlWa1Change() {
   Laufbahn& l = m_programm.laufbahn();
   AbwahlAusBox(AbwWa1Box, l.AbwahlWa1, true);
-  OffenhaltungSetzen();
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  l.NotenspalteLoeschen(0);
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Offenhaltung, Folge::Zusatzkurse, Folge::Stunden, Folge::NoteVeraltet, Folge::Schriftlichkeit});
 }
 
 }  // namespace kelvaro

@@ -5,6 +5,7 @@
 #include "info/Infos2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "sheet/Auswahl2027G9.h"
+#include "sheet/Wahlzettel.h"
 
 namespace kelvaro {
 
@@ -22,5 +23,9 @@ Programm::Programm(const ui::Platform& platform, ui::Dialogs& dialogs, Edition e
 }
 
 Programm::~Programm() = default;
+
+std::string Programm::WahlzettelDrucken(ui::Printer& drucker) {
+  return WahlZettelDruck(drucker, m_laufbahn, m_abgeleitet, m_laufzeit, m_platform.today(), m_platform.timeOfDay());
+}
 
 }  // namespace kelvaro

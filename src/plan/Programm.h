@@ -1,11 +1,12 @@
 #pragma once
 
-#include "evaluation/Stundenzahl.h"
-#include "plan/Kurszahl.h"
+#include "evaluation/Abgeleitet.h"
 #include "plan/Laufbahn.h"
 #include "plan/Laufzeit.h"
+#include "sheet/Stufe.h"
 #include "ui/Dialogs.h"
 #include "ui/Platform.h"
+#include "ui/Printer.h"
 
 #include <array>
 #include <memory>
@@ -18,19 +19,6 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
-
-// Values that follow from the plan, recomputed eagerly after every change.
-struct Abgeleitet {
-  Zusatzkurse zusatzkurse;
-  std::array<int, 7> Kurszahl{};  // 1..6 = EF.1 .. Q2.2
-  std::uint8_t AbwEFMerker = 0;
-  std::uint8_t AbiLeerVerborgen = 0;
-  Stundenbilanz stunden;
-  // The grade book's columns beside what the plan file keeps of them (1..15).
-  std::array<std::string, NotenSpalten + 1> KursLangname;
-  std::array<int, NotenSpalten + 1> KursFachgruppe{};
-  std::array<std::uint8_t, NotenSpalten + 1> KursSchriftlich{};
-};
 
 // The whole program: one plan, its derived values, the run-time state and the five
 // windows, created in a fixed order (the main window's start-up runs before the others exist).
@@ -46,6 +34,9 @@ class Programm {
   const Laufbahn& laufbahn() const { return m_laufbahn; }
   Abgeleitet& abgeleitet() { return m_abgeleitet; }
   const Abgeleitet& abgeleitet() const { return m_abgeleitet; }
+  // The stage of teacher mode: name list, plan-file table, scans since start.
+  Stufenstand& stufenstand() { return m_stufenstand; }
+  const Stufenstand& stufenstand() const { return m_stufenstand; }
   Laufzeit& laufzeit() { return m_laufzeit; }
   const Laufzeit& laufzeit() const { return m_laufzeit; }
   const ui::Platform& platform() const { return m_platform; }
@@ -57,12 +48,16 @@ class Programm {
   TForm4& notenfenster() { return *m_form4; }
   TForm5& auswahlfenster() { return *m_form5; }
 
+  // Prints the selection sheet of the plan, dated now (see WahlZettelDruck).
+  std::string WahlzettelDrucken(ui::Printer& drucker);
+
  private:
   const ui::Platform& m_platform;
   ui::Dialogs& m_dialogs;
   Laufbahn m_laufbahn;
   Abgeleitet m_abgeleitet;
   Laufzeit m_laufzeit;
+  Stufenstand m_stufenstand;
   std::unique_ptr<TForm1> m_form1;
   std::unique_ptr<TForm2> m_form2;
   std::unique_ptr<TForm3> m_form3;

@@ -37,6 +37,8 @@ void TForm1::SchwerpunktSetzen() {
     abi.setItemIndex(0);
   };
 
+  // The first science is grade-book column 3 with the language focus and 2 with the
+  // science focus: its points move with it.
   if (Schwerpunkt.text() == "Naturwissenschaftlicher Schwerpunkt") {
     if (l.SchwerpunktFS == 1) {
       l.NotenspalteKopieren(3, 2);
@@ -62,12 +64,7 @@ void TForm1::SchwerpunktSetzen() {
     l.AbiWahl[AbiPosNW2] = 0;
     l.Schriftlich[NW2] = 0;
   }
-  OffenhaltungSetzen();
-  FS11TestfuerAbEFEnt();
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
-  SchriftlichkeitSetzen();
+  Neuberechnen({Folge::Offenhaltung, Folge::EFAbwahl, Folge::Zusatzkurse, Folge::Stunden, Folge::Schriftlichkeit});
 }
 
 void TForm1::ErsatzfachButClick() {
@@ -78,34 +75,15 @@ void TForm1::ErsatzfachButClick() {
 }
 
 void TForm1::WahlErsatzfachChange() {
-  static constexpr Zuordnung ersatzfaecher[] = {{"Biologie", Bi},
-                                                {"Physik", Ph},
-                                                {"Chemie", Ch},
-                                                {"Englisch (ab 5)", E5},
-                                                {"Französisch (ab 7)", F7},
-                                                {"Latein (ab 7)", L7},
-                                                {"Italienisch (ab 9)", I9},
-                                                {"Italienisch (ab 11)", I0},
-                                                {"Geschichte", Ge},
-                                                {"Sozialwiss.", Sw},
-                                                {"Erdkunde", Erd},
-                                                {"Kunst", Ku},
-                                                {"Musik", Mu},
-                                                {"kein weiteres Ersatzfach", leer}};
   Laufbahn& l = m_programm.laufbahn();
-  l.NotenspalteLoeschen(6);
+  KursspalteLoeschen(NotenbuchKurs::Sport);
   if (WahlErsatzfach.itemIndex() < 0) {
     WahlErsatzfach.setItemIndex(0);
   }
-  for (const Zuordnung& eintrag : ersatzfaecher) {
-    if (WahlErsatzfach.text() == eintrag.text) {
-      l.Fach[Sp] = eintrag.fach;  // the sport row's cells are written by ErsatzfachDarstellen
-      break;
-    }
+  if (const auto fach = FachZumText(ErsatzfachWahl, WahlErsatzfach.text())) {
+    l.Fach[Sp] = *fach;  // the sport row's cells are written by ErsatzfachDarstellen
   }
-  FS11TestfuerAbEFEnt();
-  StundenzahlBerechnen();
-  KurszahlSetzen();
+  Neuberechnen({Folge::EFAbwahl, Folge::Stunden});
 }
 
 void TForm1::ErstzfachSetzenClick() {
@@ -125,8 +103,7 @@ void TForm1::ErstzfachSetzenClick() {
   l.ErsatzfachVon = ErsatzFachStartBox.itemIndex() + 1;
   l.ErsatzfachBis = ErsatzFachEndeBox.itemIndex() + 1;
   ErsatzfachDarstellen();
-  SchriftlichkeitSetzen();
-  StundenzahlBerechnen();
+  Neuberechnen({Folge::Schriftlichkeit, Folge::Stunden});
   ErsatzfachPanel.setVisible(false);
 }
 
@@ -134,7 +111,7 @@ void TForm1::ErsatzfachLoeschenClick() {
   m_programm.laufbahn().ErsatzfachAktiv = 0;
   ErsatzfachDarstellen();
   // Sport is back in every semester: hours and counts must not keep the replacement's.
-  StundenzahlBerechnen();
+  Neuberechnen({Folge::Stunden});
   ErsatzfachPanel.setVisible(false);
 }
 

@@ -1,3 +1,4 @@
+#include "plan/Faechermengen.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
 
@@ -31,7 +32,6 @@ std::string StufenName(int stufe) {
 void TForm1::FormCreate() {
   Laufbahn& l = m_programm.laufbahn();
   Laufzeit& z = m_programm.laufzeit();
-  Abgeleitet& a = m_programm.abgeleitet();
 
   // The date as the program has always read it: "dd. mm. yyyy", then the numbers back.
   z.heute = m_programm.platform().today();
@@ -85,7 +85,7 @@ void TForm1::FormCreate() {
   l.ZweiteFSSek1 = 0;
   l.VKQ22 = 0;
   l.AbwahlEF = 0;
-  a.AbwEFMerker = 0;
+  AbwEFMerker = 0;
   l.AbwahlEt = 0;
   l.AbwahlKM = 0;
   l.AbwahlWa1 = 0;
@@ -106,7 +106,7 @@ void TForm1::FormCreate() {
   l.ErsatzfachVon = 1;
   l.ErsatzfachBis = 6;
   UntereZeilenLeeren();
-  a.AbiLeerVerborgen = 0;
+  AbiLeerVerborgen = 0;
   for (ui::Control* control : std::initializer_list<ui::Control*>{&VK30, &WahlVK30, &VK33}) {
     control->setVisible(false);
   }
@@ -119,8 +119,7 @@ void TForm1::FormCreate() {
   }
   AbwWa1Box.setEnabled(true);
   AbwWa1Lab.setEnabled(true);
-  ZusatzkurseSetzen();
-  StundenzahlBerechnen();
+  Neuberechnen({Folge::Zusatzkurse, Folge::Stunden});
   for (ui::ChoiceBox* box : AbiBox) {
     box->setItemIndex(0);
   }
@@ -142,6 +141,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormActivate() {
+  StartaktionAusfuehren();
   const Laufzeit& z = m_programm.laufzeit();
   // Teacher mode starts here once a stage's name list is found beside the program; until
   // then the program runs for students only.

@@ -27,15 +27,20 @@ void Utf8Anhaengen(std::string& out, char32_t c) {
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
+  } else if (c < 0x10000) {
     out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
 
 // The next code point of a UTF-8 text; a malformed sequence yields U+FFFD and one byte.
-char32_t NaechstesZeichen(const std::string& text, std::size_t& i) {
+char32_t NaechstesZeichen(std::string_view text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   const unsigned char first = byte(i);
   int length = 0;
@@ -68,11 +73,55 @@ char32_t NaechstesZeichen(const std::string& text, std::size_t& i) {
     }
     c = (c << 6) | (next & 0x3F);
   }
+  // Overlong forms, surrogates and values above U+10FFFF are no characters.
+  static constexpr char32_t kleinster[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < kleinster[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+    ++i;
+    return 0xFFFD;
+  }
   i += static_cast<std::size_t>(length);
   return c;
 }
 
 }  // namespace
+
+bool IstUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t start = i;
+    const char32_t c = NaechstesZeichen(text, i);
+    // A real U+FFFD takes three bytes; a malformed byte yields it after one.
+    if (c == 0xFFFD && i - start != 3) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::u32string Utf8Zeichen(std::string_view text) {
+  std::u32string zeichen;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    zeichen.push_back(NaechstesZeichen(text, i));
+  }
+  return zeichen;
+}
+
+std::string Utf8Text(std::u32string_view zeichen) {
+  std::string text;
+  for (char32_t c : zeichen) {
+    Utf8Anhaengen(text, c);
+  }
+  return text;
+}
+
+std::string Utf8Anfang(std::string_view text, std::size_t anzahl) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; n < anzahl && i < text.size(); ++n) {
+    NaechstesZeichen(text, i);
+  }
+  return std::string(text.substr(0, i));
+}
 
 std::string Windows1252NachUtf8(const std::string& bytes) {
   std::string out;

@@ -53,7 +53,7 @@ Desktop::Desktop(const ui::Platform& platform) : m_dialogs(nullptr), m_programm(
   Fenster* meldung = &fenster(m_programm.meldungsfenster());
   m_programm.meldungsfenster().onWahlzettelDruck([this, meldung] {
     const auto drucker = QtDrucker::MitDialog(meldung);
-    WahlZettelDruck(*drucker, m_programm);
+    m_programm.WahlzettelDrucken(*drucker);
   });
 }
 

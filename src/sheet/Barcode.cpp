@@ -1,53 +1,43 @@
 #include "sheet/Barcode.h"
 
+#include "plan/Faechermengen.h"
 #include "plan/Laufbahn.h"
 #include "plan/Windows1252.h"
+#include "sheet/Barcodetabellen.h"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace kelvaro {
 
 namespace {
 
-// The position of a subject in a code table, or the table's fallback for a subject the
-// table does not know (an empty row or a code of an earlier edition).
-int Code(FachTyp fach, std::initializer_list<FachTyp> tabelle, int sonst) {
-  int i = 0;
-  for (FachTyp eintrag : tabelle) {
-    if (eintrag == fach) {
-      return i;
-    }
-    ++i;
-  }
-  return sonst;
-}
+namespace t = barcodetabelle;
 
 // Subjects outside a table get a value inside the field's range; the chosen ones read
 // back as what the scanner's decoder takes for "none" or "empty".
 int Sprache(FachTyp f) {
-  return Code(f, {E5, F7, I9, I0}, 0);
+  return BarcodePosition(f, t::Sprache, 0);
 }
 int Naturwiss(FachTyp f) {
-  return Code(f, {Bi, Ch, Ph, Inf}, 0);
+  return BarcodePosition(f, t::Naturwissenschaft, 0);
 }
 int Gesellschaft(FachTyp f) {
-  return Code(f, {Ge, Sw, Erd}, 0);
+  return BarcodePosition(f, t::Gesellschaft, 0);
 }
 int Religion(FachTyp f) {
-  return Code(f, {kR, eR, Pl}, 0);
+  return BarcodePosition(f, t::Religion, 0);
 }
 int Kunst(FachTyp f) {
-  return Code(f, {Ku, Mu}, 0);
+  return BarcodePosition(f, t::Kunst, 0);
 }
 int Wahlfach(FachTyp f) {
-  return Code(f, {Bi, Ch, Ph, E5, F7, L7, I9, I0, Ge, Sw, Erd, Ku, Mu, Inf}, 14);
+  return BarcodePosition(f, t::Wahlfach, t::WahlfachLeer);
 }
 int Vertiefung(FachTyp f) {
-  return Code(f, {VKD, VKM, VKE, VKL, VKF}, 0);
+  return BarcodePosition(f, t::Vertiefung, 0);
 }
 int Projekt(FachTyp f) {
-  return Code(f, {PKSE, PKSF, PKKG, PKLT, PKTL, PKSO, PKPC}, 7);
+  return BarcodePosition(f, t::Projekt, t::ProjektKeiner);
 }
 
 int Rollencode(int rolle) {
@@ -117,7 +107,7 @@ constexpr std::array<const char*, 107> Breiten{
 BarCodeWerteTyp BarCodeWerteSetzen(const Laufbahn& l) {
   BarCodeWerteTyp w{};
   const bool sprachen = l.SchwerpunktFS == 1;
-  const bool projektkurs = l.Q1Modell == 0 || l.Q1Modell == 2;
+  const bool projektkurs = ProjektkursInQ(l);
   w[1] = Sprache(l.Fach[FS1]) + 6 * Wahlfach(l.Fach[Sp]);
   w[2] = Naturwiss(l.Fach[NW1]) + 6 * Wahlfach(l.Fach[Wa1]);
   w[3] = (sprachen ? Sprache(l.Fach[FS2]) : Naturwiss(l.Fach[NW2])) +

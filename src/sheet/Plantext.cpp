@@ -1,6 +1,7 @@
 #include "sheet/Plantext.h"
 
 #include "evaluation/FliessKomma.h"
+#include "plan/Faechermengen.h"
 #include "plan/Katalog.h"
 
 #include <cstddef>
@@ -68,41 +69,23 @@ struct Lage {
   }
 };
 
-// The subjects that keep the other focus open: languages for the science focus (Latin does
-// not count), sciences for the language focus (computer science does not count).
-bool HaeltAnderenSchwerpunkt(const Lage& s, RasterTyp raster) {
-  const FachTyp fach = s.l.Fach[raster];
-  if (s.fremdsprachlich()) {
-    return fach == Bi || fach == Ch || fach == Ph;
-  }
-  return fach == E5 || fach == I0 || fach == I1 || fach == F7 || fach == I9;
-}
-
 // How long the other focus stays open; empty when it closed with the choice of the EF.
 std::string Offenhaltung(const Lage& s) {
-  const Laufbahn& l = s.l;
-  const bool wa1 = HaeltAnderenSchwerpunkt(s, Wa1);
-  const bool wa2 = HaeltAnderenSchwerpunkt(s, Wa2);
-  const bool vk1 = HaeltAnderenSchwerpunkt(s, VK1);
-  const bool bisQ = wa1 && (l.Q1Modell == 1 || l.Q1Modell == 2);
-  const bool bisEF = wa1 || (wa2 && (l.EFModell < 2 || (l.EFModell == 2 && l.AbwahlEF == 0))) ||
-                     (vk1 && l.EFModell == 1 && l.AbwahlEF == 0);
-  const bool bisEF1 = wa1 || (wa2 && l.EFModell < 3) || (vk1 && l.EFModell == 1);
   const std::string andere = s.fremdsprachlich() ? "naturwissenschaftlicher" : "fremdsprachlicher";
-  if (bisQ) {
-    if (l.AbwahlWa1 == 1 || l.AbwahlWa1 == 2) {
-      return "(" + andere + " Schwerpunkt " + (s.stufe == 2 ? "wurde" : "wird") + " bis in JgSt Q1 offengehalten)";
-    }
-    return "(" + andere + " Schwerpunkt wird bis in JgSt Q2 offengehalten)";
-  }
   const std::string zeit = s.stufe == 0 ? "wird" : "wurde";
-  if (bisEF) {
-    return " (" + andere + " Schwerpunkt " + zeit + " bis Ende der EF offengehalten)";
+  switch (OffenhaltungsStufe(s.l)) {
+    case 3:
+      if (s.l.AbwahlWa1 == 1 || s.l.AbwahlWa1 == 2) {
+        return "(" + andere + " Schwerpunkt " + (s.stufe == 2 ? "wurde" : "wird") + " bis in JgSt Q1 offengehalten)";
+      }
+      return "(" + andere + " Schwerpunkt wird bis in JgSt Q2 offengehalten)";
+    case 2:
+      return " (" + andere + " Schwerpunkt " + zeit + " bis Ende der EF offengehalten)";
+    case 1:
+      return " (" + andere + " Schwerpunkt " + zeit + " bis Ende der EF.1 offengehalten)";
+    default:
+      return {};
   }
-  if (bisEF1) {
-    return " (" + andere + " Schwerpunkt " + zeit + " bis Ende der EF.1 offengehalten)";
-  }
-  return {};
 }
 
 void Kopf(Zeilen& z, const Lage& s) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "evaluation/Abgeleitet.h"
 #include "plan/Laufbahn.h"
 #include "plan/Laufzeit.h"
-#include "plan/Programm.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "sheet/Wahlzettel.h"
 
 #include "evaluation/FliessKomma.h"
-#include "plan/Programm.h"
+#include "plan/Katalog.h"
 #include "sheet/Barcode.h"
 #include "sheet/Plantext.h"
 
@@ -164,7 +164,7 @@ void Notentabelle(Seite& s, const Laufbahn& l, const Abgeleitet& a, const Laufze
                 : art == Pjku                             ? "PK"
                 : (art == Ab3 || art == Ab4 || art == Gk) ? "GK"
                                                           : "";
-        if (a.KursSchriftlich[p] == 1 && z.HalbjahrNr() == c + 2) {
+        if (a.notenbuch.KursSchriftlich[p] == 1 && z.HalbjahrNr() == c + 2) {
           s.RechteckSetzen(x, y - 0.05, x + 0.6, y + 0.35, ui::Farbe{128, 128, 128});
           s.Textout1(x, y, zelle);
           s.drucker().setFillColor(ui::farben::Weiss);
@@ -180,10 +180,8 @@ void Notentabelle(Seite& s, const Laufbahn& l, const Abgeleitet& a, const Laufze
 
 }  // namespace
 
-std::string WahlZettelDruck(ui::Printer& drucker, Programm& programm) {
-  const Laufbahn& l = programm.laufbahn();
-  const Abgeleitet& a = programm.abgeleitet();
-  const Laufzeit& z = programm.laufzeit();
+std::string WahlZettelDruck(ui::Printer& drucker, const Laufbahn& l, const Abgeleitet& a, const Laufzeit& z,
+                            const ui::Datum& heute, const ui::Uhrzeit& zeit) {
   if (!drucker.beginJob("Wahlzettel " + l.Vorname + " " + l.Nachname)) {
     return {};
   }
@@ -200,8 +198,6 @@ std::string WahlZettelDruck(ui::Printer& drucker, Programm& programm) {
     s.Textout1(zeile.x, zeile.y, zeile.text);
   }
   s.schrift(10, true);
-  const ui::Uhrzeit zeit = programm.platform().timeOfDay();
-  const ui::Datum heute = programm.platform().today();
   s.Textout1(14.6, 24.25,
              ZweiStellen(heute.tag) + ". " + ZweiStellen(heute.monat) + ". " + std::to_string(heute.jahr) + ", " +
                  ZweiStellen(zeit.stunde) + ". " + ZweiStellen(zeit.minute) + " Uhr");

@@ -83,6 +83,12 @@ void Window::scaleControls(double factor) {
   }
 }
 
+void Window::requestFocus(Control& control) {
+  m_focus = &control;
+  ++m_focusRequests;
+  notify();
+}
+
 Control* Window::find(const std::string& name) const {
   for (Control* control : m_controls) {
     if (control->name() == name) {

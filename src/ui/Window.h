@@ -50,6 +50,12 @@ class Window {
   // Scales position, size and font of every control, halves rounded to even.
   void scaleControls(double factor);
 
+  // The control that should receive the keyboard input (the scanner types into the focused
+  // field); each request counts, so that asking again gives the focus back.
+  void requestFocus(Control& control);
+  Control* focusControl() const { return m_focus; }
+  int focusRequests() const { return m_focusRequests; }
+
   const std::vector<Control*>& controls() const { return m_controls; }
   Control* find(const std::string& name) const;
 
@@ -72,6 +78,8 @@ class Window {
   int m_frameWidth = 0;
   int m_frameHeight = 0;
   Handler m_onActivate;
+  Control* m_focus = nullptr;
+  int m_focusRequests = 0;
   std::vector<Control*> m_controls;
   class WindowObserver* m_observer = nullptr;
 };

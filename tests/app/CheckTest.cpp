@@ -2,6 +2,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "support/Plaene.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -49,25 +50,7 @@ std::vector<std::string> Mit(std::vector<std::string> zeilen, const std::vector<
   return zeilen;
 }
 
-// The choices of a Q1 plan that breaks no rule, as a student makes them in the main window.
-void GueltigWaehlen(TForm1& f) {
-  f.WahlFS1.userChoose("Englisch (ab 5)");
-  f.WahlNW1.userChoose("Physik");
-  f.WahlNW2.userChoose("Chemie");
-  f.WahlGW.userChoose("Geschichte");
-  f.WahlEt.userChoose("evan. Religion");
-  f.WahlKM.userChoose("Musik");
-  f.WahlWa1.userChoose("Französisch (ab 7)");
-  f.WahlWa2.userChoose("Informatik");
-  f.WahlVK10.userChoose("VK Mathem.");
-  f.WahlPK.userChoose("Schüler experi.");
-  f.VK12JNBox.userChoose("ja");
-  f.WahlVK30.userChoose("VK Deutsch");
-  f.AbiFS1.userChoose("LK A");
-  f.AbiNW1.userChoose("LK B");
-  f.AbiMa.userChoose("3. Abifach, schriftlich");
-  f.AbiGW.userChoose("4. Abifach, mündlich");
-}
+using test::GueltigerQ1Plan;
 
 class Check : public ::testing::Test {
  protected:
@@ -99,9 +82,7 @@ class Check : public ::testing::Test {
     return pfad.string();
   }
 
-  std::string GueltigerPlan() {
-    return PlanSpeichern("gueltig.abi", [](Programm& p) { GueltigWaehlen(p.hauptfenster()); });
-  }
+  static std::string GueltigerPlan() { return test::Testdatei("q1-gueltig.abi").string(); }
 
   // The printed lines; every line, the last included, ends with a line feed.
   std::vector<std::string> Zeilen() const {
@@ -142,14 +123,14 @@ TEST_F(Check, BrokenRulesArePrintedAndExitWithOne) {
   const Fall faelle[] = {
       {"noFourthSubject",
        [](Programm& p) {
-         GueltigWaehlen(p.hauptfenster());
+         GueltigerQ1Plan(p.hauptfenster());
          p.hauptfenster().AbiGW.userChoose("");
        },
        {Kopf, "Es fehlt das 4. Abifach (mündl.)."}},
       // A rule of the second group: one hour short in the Q phase without a deep-dive course.
       {"noDeepDiveCourseInQ22",
        [](Programm& p) {
-         GueltigWaehlen(p.hauptfenster());
+         GueltigerQ1Plan(p.hauptfenster());
          p.hauptfenster().VK12JNBox.userChoose("nein");
        },
        {Kopf,
@@ -229,7 +210,7 @@ TEST_F(Check, AFileThatCannotBeReadExitsWithTwo) {
 
 TEST_F(Check, ShowAddsTheReportWindow) {
   const std::string gueltig = PlanSpeichern("gueltig.abi", [](Programm& p) {
-    GueltigWaehlen(p.hauptfenster());
+    GueltigerQ1Plan(p.hauptfenster());
     p.laufbahn().ZweiteFSSek1 = 1;
     p.laufbahn().Vorname = "Jörg";
   });
@@ -286,10 +267,7 @@ TEST_F(Check, ShowAddsTheReportWindow) {
   EXPECT_TRUE(c["I9Sek1Box"].contains("checked"));
   EXPECT_EQ(c["Label3"]["bold"], true);
 
-  const std::string fehlerhaft = PlanSpeichern("fehlerhaft.abi", [](Programm& p) {
-    GueltigWaehlen(p.hauptfenster());
-    p.hauptfenster().AbiGW.userChoose("");
-  });
+  const std::string fehlerhaft = test::Testdatei("q1-ohne-viertes-abifach.abi").string();
   ASSERT_EQ(Ausfuehren({"show", fehlerhaft}), 0) << m_err.str();
   const json k = json::parse(m_out.str());
   EXPECT_EQ(k["Meldungszahl"], 2);
@@ -303,10 +281,7 @@ TEST_F(Check, ShowAddsTheReportWindow) {
 }
 
 TEST_F(Check, ShowOfAPlanInTheElectiveModelHidesTheAlternative) {
-  const std::string datei = PlanSpeichern("wahlfach.abi", [](Programm& p) {
-    GueltigWaehlen(p.hauptfenster());
-    p.hauptfenster().PKEntBox.userChoose("Wahlfach");
-  });
+  const std::string datei = test::Testdatei("q1-wahlfach.abi").string();
   ASSERT_EQ(Ausfuehren({"show", datei}), 0) << m_err.str();
   const json j = json::parse(m_out.str());
   for (const char* name : {"AlternativPKCombo", "PKUebLab", "PKLab1", "PKLab2", "PKEdit"}) {

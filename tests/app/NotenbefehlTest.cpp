@@ -1,7 +1,7 @@
 #include "app/Kommandozeile.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
-#include "support/Testprogramm.h"
+#include "support/Plaene.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,23 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
-// Slots that take points in the plan below: course, slot. English (LK A), physics (LK B),
-// chemistry, German, mathematics (third), sport, history (fourth), religion, music, the
-// project course (Q1) and the additional course social science (Q2).
-std::vector<std::pair<int, int>> Slots() {
-  std::vector<std::pair<int, int>> slots;
-  for (int kurs = 1; kurs <= 11; ++kurs) {
-    for (int slot = 1; slot <= 5; ++slot) {
-      const bool abitur = kurs == 1 || kurs == 2 || kurs == 5 || kurs == 7;
-      const bool frei = (slot == 5 && !abitur) || (kurs == 10 && slot >= 3) || (kurs == 11 && slot <= 2);
-      if (!frei) {
-        slots.emplace_back(kurs, slot);
-      }
-    }
-  }
-  return slots;
-}
-
 class Notenbefehl : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -44,24 +27,6 @@ class Notenbefehl : public ::testing::Test {
              std::to_string(::getpid()));
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
-    test::Testprogramm t(test::Startwerte{1, ui::Datum{2026, 2, 10}, ui::Bildschirm{1280, 800}, m_dir});
-    TForm1& f = t.f;
-    f.WahlFS1.userChoose("Englisch (ab 5)");
-    f.WahlNW1.userChoose("Physik");
-    f.WahlNW2.userChoose("Chemie");
-    f.WahlGW.userChoose("Geschichte");
-    f.WahlEt.userChoose("evan. Religion");
-    f.WahlKM.userChoose("Musik");
-    f.WahlWa1.userChoose("Französisch (ab 7)");
-    f.WahlWa2.userChoose("Informatik");
-    f.WahlVK10.userChoose("VK Mathem.");
-    f.WahlPK.userChoose("Schüler experi.");
-    f.AbiFS1.userChoose("LK A");
-    f.AbiNW1.userChoose("LK B");
-    f.AbiMa.userChoose("3. Abifach, schriftlich");
-    f.AbiGW.userChoose("4. Abifach, mündlich");
-    m_plan = (m_dir / "plan.abi").string();
-    ASSERT_TRUE(f.DateiSpeichern(m_plan));
   }
   void TearDown() override { fs::remove_all(m_dir); }
 
@@ -71,12 +36,22 @@ class Notenbefehl : public ::testing::Test {
     return KommandozeileAusfuehren(argumente, m_out, m_err, ui::Datum{2026, 2, 10});
   }
 
-  // "grade" with every slot at the given points, then further arguments.
-  std::vector<std::string> Alle(int punkte, const std::vector<std::string>& weitere = {}) {
-    std::vector<std::string> argumente = {"grade", m_plan};
-    for (const auto& [kurs, slot] : Slots()) {
+  // "grade" with every slot that takes points at the given points, then further arguments:
+  // the slots are those a run without points lists as missing.
+  std::vector<std::string> Alle(int punkte, const std::vector<std::string>& weitere = {},
+                                const std::string& plan = "") {
+    const std::string datei = plan.empty() ? m_plan : plan;
+    EXPECT_EQ(Ausfuehren({"grade", datei}), 1);
+    std::vector<std::string> argumente = {"grade", datei};
+    std::istringstream fehlend(m_err.str());
+    std::string zeile;
+    std::getline(fehlend, zeile);  // "Es fehlen N Noten:"
+    while (std::getline(fehlend, zeile)) {
+      std::istringstream teile(zeile);
+      std::string slot;
+      teile >> slot;
       argumente.push_back("--note");
-      argumente.push_back(std::to_string(kurs) + "," + std::to_string(slot) + "=" + std::to_string(punkte));
+      argumente.push_back(slot + "=" + std::to_string(punkte));
     }
     argumente.insert(argumente.end(), weitere.begin(), weitere.end());
     return argumente;
@@ -85,7 +60,10 @@ class Notenbefehl : public ::testing::Test {
   json Json() const { return json::parse(m_out.str()); }
 
   fs::path m_dir;
-  std::string m_plan;
+  // The clean Q1 plan of the test data: English (LK A), physics (LK B), chemistry, German,
+  // mathematics (third), sport, history (fourth), religion, music, the project course (Q1)
+  // and the additional course social science (Q2).
+  const std::string m_plan = test::Testdatei("q1-gueltig.abi").string();
   std::ostringstream m_out;
   std::ostringstream m_err;
 };
@@ -215,6 +193,19 @@ TEST_F(Notenbefehl, SaveStoresThePointsAndTheResult) {
   // One point changed.
   EXPECT_EQ(Ausfuehren({"grade", ausgabe, "--note", "1,5=0"}), 0);
   EXPECT_EQ(Json()["Gesamtpunkte"], 605);
+}
+
+TEST_F(Notenbefehl, APlanWithoutItsFourthSubjectIsNeitherAdmittedNorPassed) {
+  const std::string plan = test::Testdatei("q1-ohne-viertes-abifach.abi").string();
+  ASSERT_EQ(Ausfuehren(Alle(12, {}, plan)), 1) << m_err.str();
+  const json j = Json();
+  EXPECT_EQ(j["ZulassungBestanden"], 0);
+  EXPECT_EQ(j["PruefungBestanden"], 0);
+  EXPECT_EQ(j["PunkteBlock2"], 180);  // the missing exam gives no points
+  EXPECT_EQ(j["Ansichten"][0][0],
+            "Abitur nicht bestanden ! (Zulassung nicht erreicht, Ergebnisse der "
+            "Abiturprüfungen zu schlecht)");
+  EXPECT_EQ(j["Ansichten"][0][1], "Es fehlt das 4. Abiturfach (mündlich).");
 }
 
 TEST_F(Notenbefehl, TheProjectCourseIsAlignedWithANotice) {

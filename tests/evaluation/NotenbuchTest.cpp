@@ -1,6 +1,7 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,8 @@ namespace kelvaro {
 namespace {
 
 // A program in February 2026: subject choices for the coming year, Q1 (semester 3) by default.
-struct Sitzung {
-  explicit Sitzung(int stufe = 1)
-      : platform(ui::Datum{2026, 2, 10}, ui::Bildschirm{1280, 800}, "/nonexistent-kelvaro-stage"),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {}
+struct Sitzung : test::Testprogramm {
+  explicit Sitzung(int stufe = 1) : Testprogramm({.stufe = stufe, .heute = {2026, 2, 10}}) {}
 
   // The fields of a Q1 plan without violations: English (LK A), physics (LK B) and chemistry,
   // mathematics third and history fourth Abitur subject, project course "Schüler experi.",
@@ -84,12 +83,7 @@ struct Sitzung {
     }
   }
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
   TForm2& m = programm.meldungsfenster();
-  Laufbahn& l = programm.laufbahn();
   Abgeleitet& a = programm.abgeleitet();
 };
 
@@ -107,13 +101,13 @@ void SpaltenPruefen(const Sitzung& s, const std::vector<Spalte>& erwartet) {
     const std::size_t p = k + 1;
     const Spalte& e = erwartet[k];
     SCOPED_TRACE("column " + std::to_string(p) + " " + e.langname);
-    EXPECT_EQ(s.a.KursLangname[p], e.langname);
+    EXPECT_EQ(s.a.notenbuch.KursLangname[p], e.langname);
     EXPECT_EQ(s.l.KursKurzname[p], e.kurzname);
-    EXPECT_EQ(s.a.KursFachgruppe[p], e.gruppe);
+    EXPECT_EQ(s.a.notenbuch.KursFachgruppe[p], e.gruppe);
     EXPECT_EQ(s.l.KursZaehlart[0][p], e.art);
     const bool abitur = e.art == LKs || e.art == Ab3 || e.art == Ab4;
     EXPECT_EQ(s.l.KursZaehlart[5][p], abitur ? Abi : nichtbelegt);
-    EXPECT_EQ(s.a.KursSchriftlich[p], e.schriftlich);
+    EXPECT_EQ(s.a.notenbuch.KursSchriftlich[p], e.schriftlich);
   }
 }
 
@@ -254,11 +248,11 @@ TEST(Notenbuch, TheArtsReplacementOfQ2) {
     s.m.BerechnungVorbereiten();
 
     ASSERT_EQ(s.l.NotenKursZahl, 12);
-    EXPECT_EQ(s.a.KursLangname[12], fall.langname);
+    EXPECT_EQ(s.a.notenbuch.KursLangname[12], fall.langname);
     EXPECT_EQ(s.l.KursKurzname[12], fall.kurzname);
-    EXPECT_EQ(s.a.KursFachgruppe[12], 500);
+    EXPECT_EQ(s.a.notenbuch.KursFachgruppe[12], 500);
     EXPECT_EQ(s.l.KursZaehlart[0][12], Gk);
-    EXPECT_EQ(s.a.KursSchriftlich[12], 0);
+    EXPECT_EQ(s.a.notenbuch.KursSchriftlich[12], 0);
     EXPECT_EQ(s.NichtBelegt(), fall.nichtBelegt);
     s.PunkteGeprueft(5);
   }
@@ -277,19 +271,19 @@ TEST(Notenbuch, LanguageFocusPutsTheSecondLanguageBeforeTheScience) {
   s.Vorbereiten();
 
   ASSERT_EQ(s.l.NotenKursZahl, 11);
-  EXPECT_EQ(s.a.KursLangname[2], "Italienisch (ab 9)");
+  EXPECT_EQ(s.a.notenbuch.KursLangname[2], "Italienisch (ab 9)");
   EXPECT_EQ(s.l.KursKurzname[2], "Ita");
-  EXPECT_EQ(s.a.KursFachgruppe[2], 100);
+  EXPECT_EQ(s.a.notenbuch.KursFachgruppe[2], 100);
   EXPECT_EQ(s.l.KursZaehlart[0][2], LKs);
-  EXPECT_EQ(s.a.KursSchriftlich[2], s.l.Schriftlich[FS2]);
-  EXPECT_EQ(s.a.KursLangname[3], "Physik");
-  EXPECT_EQ(s.a.KursFachgruppe[3], 200);
+  EXPECT_EQ(s.a.notenbuch.KursSchriftlich[2], s.l.Schriftlich[FS2]);
+  EXPECT_EQ(s.a.notenbuch.KursLangname[3], "Physik");
+  EXPECT_EQ(s.a.notenbuch.KursFachgruppe[3], 200);
   EXPECT_EQ(s.l.KursZaehlart[0][3], Gk);
   EXPECT_EQ(s.l.KursZaehlart[5][3], nichtbelegt);
   // Philosophy belongs to the social sciences, the religions to group 900.
-  EXPECT_EQ(s.a.KursLangname[8], "Philosophie");
+  EXPECT_EQ(s.a.notenbuch.KursLangname[8], "Philosophie");
   EXPECT_EQ(s.l.KursKurzname[8], "Phil");
-  EXPECT_EQ(s.a.KursFachgruppe[8], 300);
+  EXPECT_EQ(s.a.notenbuch.KursFachgruppe[8], 300);
 }
 
 TEST(Notenbuch, ContinuedElectiveGroupFollowsItsSubject) {
@@ -310,11 +304,11 @@ TEST(Notenbuch, ContinuedElectiveGroupFollowsItsSubject) {
     s.l.Fach[Wa1] = fall.wa1;
     s.l.AbiWahl[AbiPosWa1] = 3;
     s.l.AbiWahl[AbiPosMa] = 0;
-    s.a.KursFachgruppe[10] = Vorher;
+    s.a.notenbuch.KursFachgruppe[10] = Vorher;
     s.Vorbereiten();
-    EXPECT_EQ(s.a.KursLangname[10], FachWahltext(fall.wa1));
+    EXPECT_EQ(s.a.notenbuch.KursLangname[10], FachWahltext(fall.wa1));
     EXPECT_EQ(s.l.KursKurzname[10], FachKuerzel(fall.wa1));
-    EXPECT_EQ(s.a.KursFachgruppe[10], fall.gruppe);
+    EXPECT_EQ(s.a.notenbuch.KursFachgruppe[10], fall.gruppe);
     EXPECT_EQ(s.l.KursZaehlart[0][10], Ab3);
     EXPECT_EQ(s.l.KursZaehlart[0][5], Gk);
   }
@@ -433,9 +427,9 @@ TEST(Notenbuch, SportReplacement) {
 
     s.m.BerechnungVorbereiten();
 
-    EXPECT_EQ(s.a.KursLangname[6], fall.langname);
+    EXPECT_EQ(s.a.notenbuch.KursLangname[6], fall.langname);
     EXPECT_EQ(s.l.KursKurzname[6], fall.kurzname);
-    EXPECT_EQ(s.a.KursFachgruppe[6], 600);
+    EXPECT_EQ(s.a.notenbuch.KursFachgruppe[6], 600);
     std::set<std::pair<int, int>> erwartet = fall.sportFrei;
     erwartet.insert({{10, 3}, {10, 4}, {11, 1}, {11, 2}});
     EXPECT_EQ(s.NichtBelegt(), erwartet);
@@ -455,7 +449,7 @@ TEST(Notenbuch, ARebuildAfterAPlanChangeStartsEveryColumnFromTaken) {
   s.l.Q1Modell = 0;
   s.l.AbwahlWa1 = 0;
   s.Vorbereiten();
-  EXPECT_EQ(s.a.KursLangname[10], "Schüler experi.");
+  EXPECT_EQ(s.a.notenbuch.KursLangname[10], "Schüler experi.");
   EXPECT_EQ(s.l.KursZaehlart[0][10], Pjku);
   EXPECT_EQ(s.NichtBelegt(), (std::set<std::pair<int, int>>{{10, 3}, {10, 4}, {11, 1}, {11, 2}}));
 }
@@ -491,7 +485,7 @@ TEST(FachArt, FollowsTheAbiturRoleOfItsPosition) {
     s.l.KursZaehlart[0][3] = Gk;
     s.l.KursZaehlart[5][3] = Abi;
 
-    s.m.FachArtSetzen(fall.raster, 4, fall.grundArt);
+    FachArtSetzen(s.l, fall.raster, 4, fall.grundArt);
 
     EXPECT_EQ(s.l.KursZaehlart[0][4], fall.art);
     const bool abitur = fall.art == LKs || fall.art == Ab3 || fall.art == Ab4;
@@ -508,7 +502,7 @@ TEST(FachArt, ReadsTheRoleInAbiturOrderNotGridOrder) {
   s.l.AbiWahl[AbiPosFS1] = 3;
   s.l.AbiWahl[AbiPosNW1] = 0;
   s.l.AbiWahl[AbiPosFS2] = 0;
-  s.m.FachArtSetzen(2, 1, Gk);
+  FachArtSetzen(s.l, 2, 1, Gk);
   EXPECT_EQ(s.l.KursZaehlart[0][1], Ab3);
 }
 

@@ -2,6 +2,9 @@
 #include "evaluation/Pruefregeln.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
+#include "support/Plaene.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -154,19 +157,15 @@ Edition EditionFuer(int stufe, const std::string& abiturjahrgang = "") {
 }
 
 // A started program for one stage and day, on a design-size screen.
-struct Umgebung {
+struct Umgebung : test::Testprogramm {
   explicit Umgebung(int stufe = 1, ui::Datum heute = kFaecherwahl, const std::string& abiturjahrgang = "")
-      : platform(heute, ui::Bildschirm{1280, 800}, "/tmp"),
-        programm(platform, dialogs, EditionFuer(stufe, abiturjahrgang)) {}
+      : Testprogramm({.heute = heute, .verzeichnis = "/tmp", .edition = EditionFuer(stufe, abiturjahrgang)}) {}
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& hauptfenster = programm.hauptfenster();
+  TForm1& hauptfenster = f;
   TForm2& bericht = programm.meldungsfenster();
-  Laufbahn& plan = programm.laufbahn();
+  Laufbahn& plan = l;
   Abgeleitet& abgeleitet = programm.abgeleitet();
-  Laufzeit& laufzeit = programm.laufzeit();
+  Laufzeit& laufzeit = z;
 };
 
 void Rollen(Laufbahn& l, std::initializer_list<std::pair<AbiPosition, int>> rollen) {
@@ -239,9 +238,9 @@ void ErwarteBericht(const TForm2& bericht, const std::vector<std::string>& erwar
   ASSERT_FALSE(zeilen.empty());
   EXPECT_EQ(zeilen.front(), kUeberschrift);
   EXPECT_EQ(Meldungen(bericht), erwartet);
-  EXPECT_EQ(bericht.Meldungszahl, static_cast<int>(zeilen.size()));
+  EXPECT_EQ(bericht.Meldungszahl(), static_cast<int>(zeilen.size()));
   if (erwartet.empty()) {
-    EXPECT_EQ(bericht.MeldungszahlRegeln, 1);
+    EXPECT_EQ(bericht.MeldungszahlRegeln(), 1);
     EXPECT_EQ(bericht.Textfeld.color(), kHellgruen);
     EXPECT_TRUE(bericht.NotenBerechnungBut.enabled());
   } else {
@@ -266,10 +265,6 @@ struct Fall {
 
 std::ostream& operator<<(std::ostream& os, const Fall& fall) {
   return os << fall.name;
-}
-
-std::string FallName(const ::testing::TestParamInfo<Fall>& info) {
-  return info.param.name;
 }
 
 void FallPruefen(const Fall& fall) {
@@ -308,22 +303,7 @@ TEST(PruefBasisplan, BreaksNoRuleInAnyStage) {
 TEST(PruefBasisplan, IsWhatTheChoiceBoxesBuild) {
   Umgebung u;
   TForm1& f = u.hauptfenster;
-  f.WahlFS1.userChoose("Englisch (ab 5)");
-  f.WahlNW1.userChoose("Physik");
-  f.WahlNW2.userChoose("Chemie");
-  f.WahlGW.userChoose("Geschichte");
-  f.WahlEt.userChoose("evan. Religion");
-  f.WahlKM.userChoose("Musik");
-  f.WahlWa1.userChoose("Französisch (ab 7)");
-  f.WahlWa2.userChoose("Informatik");
-  f.WahlVK10.userChoose("VK Mathem.");
-  f.WahlPK.userChoose("Schüler experi.");
-  f.AbiFS1.userChoose("LK A");
-  f.AbiNW1.userChoose("LK B");
-  f.AbiMa.userChoose("3. Abifach, schriftlich");
-  f.AbiGW.userChoose("4. Abifach, mündlich");
-  f.VK12JNBox.userChoose("ja");
-  f.WahlVK30.userChoose("VK Deutsch");
+  test::GueltigerQ1Plan(f);
   u.bericht.MeldungAnzeigen();
   ErwarteBericht(u.bericht, {});
 
@@ -413,7 +393,7 @@ const Fall kLeereZeilen[] = {
      },
      {kA1, kA3, kA4, kA5, kA6, kA7, kA8, kA9Wahlfach, kA10Vertiefung1, kA11, kA15, kA16, kA19}},
 };
-INSTANTIATE_TEST_SUITE_P(LeereZeilen, Pruefregel, ::testing::ValuesIn(kLeereZeilen), FallName);
+INSTANTIATE_TEST_SUITE_P(LeereZeilen, Pruefregel, ::testing::ValuesIn(kLeereZeilen), test::FallName<Fall>);
 
 // A fresh program: every row empty, no roles. The models and the focus decide which rows
 // are reported.
@@ -587,7 +567,7 @@ const Fall kProjektkurse[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Projektkurse, Pruefregel, ::testing::ValuesIn(kProjektkurse), FallName);
+INSTANTIATE_TEST_SUITE_P(Projektkurse, Pruefregel, ::testing::ValuesIn(kProjektkurse), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: the deep-dive course of Q2.2, rows that must differ, repeated electives.
@@ -719,7 +699,7 @@ const Fall kGleichheiten[] = {
      {}},
     {"DeepDiveRowInModel2IsNoThirdElective", [](Laufbahn& l) { l.Fach[VK1] = Inf; }, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Gleichheiten, Pruefregel, ::testing::ValuesIn(kGleichheiten), FallName);
+INSTANTIATE_TEST_SUITE_P(Gleichheiten, Pruefregel, ::testing::ValuesIn(kGleichheiten), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: Italian and the languages carried on from lower secondary school.
@@ -840,7 +820,7 @@ const Fall kItalienisch[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Italienisch, Pruefregel, ::testing::ValuesIn(kItalienisch), FallName);
+INSTANTIATE_TEST_SUITE_P(Italienisch, Pruefregel, ::testing::ValuesIn(kItalienisch), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: computing as the only science of the language focus.
@@ -913,7 +893,7 @@ const Fall kInformatik[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Informatik, Pruefregel, ::testing::ValuesIn(kInformatik), FallName);
+INSTANTIATE_TEST_SUITE_P(Informatik, Pruefregel, ::testing::ValuesIn(kInformatik), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: counts of the Abitur roles.
@@ -942,7 +922,7 @@ const Fall kRollen[] = {
      },
      {kA28Lk1, kA28Lk2, kA28Abi3, kA28Abi4, kA29}},
 };
-INSTANTIATE_TEST_SUITE_P(Rollen, Pruefregel, ::testing::ValuesIn(kRollen), FallName);
+INSTANTIATE_TEST_SUITE_P(Rollen, Pruefregel, ::testing::ValuesIn(kRollen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group A: sport, deselected and replaced Abitur subjects, Latin and the arts in Q1.
@@ -1095,7 +1075,7 @@ const Fall kAbiturfaecher[] = {
      {kA36}},
     {"ArtElectiveEndsWithEF", [](Laufbahn& l) { l.Fach[Wa1] = Ku; }, {}},
 };
-INSTANTIATE_TEST_SUITE_P(Abiturfaecher, Pruefregel, ::testing::ValuesIn(kAbiturfaecher), FallName);
+INSTANTIATE_TEST_SUITE_P(Abiturfaecher, Pruefregel, ::testing::ValuesIn(kAbiturfaecher), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B runs only when group A found nothing.
@@ -1336,7 +1316,7 @@ const Fall kKombinationen[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Kombinationen, Pruefregel, ::testing::ValuesIn(kKombinationen), FallName);
+INSTANTIATE_TEST_SUITE_P(Kombinationen, Pruefregel, ::testing::ValuesIn(kKombinationen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B: hours, course counts and timetable limits.
@@ -1500,7 +1480,7 @@ const Fall kStunden[] = {
      },
      {}},
 };
-INSTANTIATE_TEST_SUITE_P(Stunden, Pruefregel, ::testing::ValuesIn(kStunden), FallName);
+INSTANTIATE_TEST_SUITE_P(Stunden, Pruefregel, ::testing::ValuesIn(kStunden), test::FallName<Fall>);
 
 // The thresholds, read as the main window last computed them.
 const Fall kSchwellen[] = {
@@ -1548,7 +1528,7 @@ const Fall kSchwellen[] = {
      kFaecherwahl,
      [](Abgeleitet& a) { a.zusatzkurse.ZKAnzahl = 2; }},
 };
-INSTANTIATE_TEST_SUITE_P(Schwellen, Pruefregel, ::testing::ValuesIn(kSchwellen), FallName);
+INSTANTIATE_TEST_SUITE_P(Schwellen, Pruefregel, ::testing::ValuesIn(kSchwellen), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // Group B: written courses of the half-year the plan is made for.
@@ -1747,7 +1727,7 @@ const Fall kSchriftlichEF[] = {
      {},
      0},
 };
-INSTANTIATE_TEST_SUITE_P(SchriftlichEF, Pruefregel, ::testing::ValuesIn(kSchriftlichEF), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichEF, Pruefregel, ::testing::ValuesIn(kSchriftlichEF), test::FallName<Fall>);
 
 const Fall kSchriftlichQ[] = {
     {"NoWrittenScience", [](Laufbahn& l) { NaturwissenschaftOhneRolle(l); }, {kB20}},
@@ -1889,7 +1869,7 @@ const Fall kSchriftlichQ[] = {
     {"Q21NoWrittenSocialScience", [](Laufbahn& l) { GesellschaftOhneRolle(l); }, {}, 2, kKlausurwahl1},
     {"Q1NoWrittenSocialScienceForExamsOfQ12", [](Laufbahn& l) { GesellschaftOhneRolle(l); }, {kB22}, 1, kKlausurwahl2},
 };
-INSTANTIATE_TEST_SUITE_P(SchriftlichQ, Pruefregel, ::testing::ValuesIn(kSchriftlichQ), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichQ, Pruefregel, ::testing::ValuesIn(kSchriftlichQ), test::FallName<Fall>);
 
 // ---------------------------------------------------------------------------------------
 // The closing block of a plan without messages.
@@ -1918,8 +1898,8 @@ TEST(PruefAbschluss, LinesOfTheBasePlan) {
       "JgSt EF: (27/26) Stunden  JgSt Q1: (26/25) Stunden  JgSt Q2: (26/26,5) Stunden.",
   };
   EXPECT_EQ(u.bericht.Textfeld.lines(), erwartet);
-  EXPECT_EQ(u.bericht.Meldungszahl, 16);
-  EXPECT_EQ(u.bericht.MeldungszahlRegeln, 1);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 16);
+  EXPECT_EQ(u.bericht.MeldungszahlRegeln(), 1);
   EXPECT_EQ(u.bericht.Textfeld.color(), kHellgruen);
   EXPECT_TRUE(u.bericht.Wahlzetteldrucken.enabled());
   EXPECT_TRUE(u.bericht.NotenBerechnungBut.enabled());
@@ -2041,7 +2021,7 @@ TEST(PruefAbschluss, PrintingNeedsTheGradeInQ2SubjectChoices) {
     EXPECT_TRUE(u.bericht.NotenBerechnungBut.enabled());
     EXPECT_EQ(u.bericht.Wahlzetteldrucken.enabled(), fall.drucken);
     const std::vector<std::string>& zeilen = u.bericht.Textfeld.lines();
-    EXPECT_EQ(u.bericht.Meldungszahl, static_cast<int>(zeilen.size()));
+    EXPECT_EQ(u.bericht.Meldungszahl(), static_cast<int>(zeilen.size()));
     if (fall.drucken) {
       EXPECT_EQ(zeilen.size(), 16u);
     } else {
@@ -2065,12 +2045,12 @@ TEST(PruefAbschluss, EveryRunStartsAfresh) {
   u.plan.Fach[FS1] = leer;
   Pruefen(u);
   ErwarteBericht(u.bericht, {kA1});
-  EXPECT_EQ(u.bericht.Meldungszahl, 2);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 2);
 
   u.plan.Fach[FS1] = E5;
   Pruefen(u);
   ErwarteBericht(u.bericht, {});
-  EXPECT_EQ(u.bericht.Meldungszahl, 16);
+  EXPECT_EQ(u.bericht.Meldungszahl(), 16);
   EXPECT_TRUE(u.bericht.Wahlzetteldrucken.enabled());
 
   u.bericht.MeldungAnzeigen();

@@ -1,5 +1,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +20,11 @@ constexpr ui::Datum kKlausurwahl1{2026, 9, 1};
 constexpr ui::Datum kKlausurwahl2{2026, 12, 1};
 
 // A started program for one stage and date.
-struct Umgebung {
-  Umgebung(int stufe, ui::Datum heute)
-      : platform(heute, ui::Bildschirm{1280, 800}), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
+struct Umgebung : test::Testprogramm {
+  Umgebung(int stufe, ui::Datum heute) : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = "."}) {}
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& form = programm.hauptfenster();
-  Laufbahn& plan = programm.laufbahn();
+  TForm1& form = f;
+  Laufbahn& plan = l;
 };
 
 // What one written box shows after the recomputation; unset fields are not checked. The
@@ -73,10 +71,6 @@ struct SchriftlichFall {
 
 std::ostream& operator<<(std::ostream& os, const SchriftlichFall& fall) {
   return os << fall.name;
-}
-
-std::string FallName(const ::testing::TestParamInfo<SchriftlichFall>& p) {
-  return p.param.name;
 }
 
 class SchriftlichRegel : public ::testing::TestWithParam<SchriftlichFall> {};
@@ -292,7 +286,8 @@ const SchriftlichFall kEFFaelle[] = {
      {{.zeile = VK1, .checked = false, .enabled = false, .visible = false, .flag = 0}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(SchriftlichEF, SchriftlichRegel, ::testing::ValuesIn(kEFFaelle), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichEF, SchriftlichRegel, ::testing::ValuesIn(kEFFaelle),
+                         test::FallName<SchriftlichFall>);
 
 // ---------------------------------------------------------------------------------------
 // Stages Q1 and Q2.
@@ -436,7 +431,8 @@ const SchriftlichFall kQFaelle[] = {
      {{.zeile = Wa2, .visible = false}, {.zeile = VK1, .visible = false}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(SchriftlichQ, SchriftlichRegel, ::testing::ValuesIn(kQFaelle), FallName);
+INSTANTIATE_TEST_SUITE_P(SchriftlichQ, SchriftlichRegel, ::testing::ValuesIn(kQFaelle),
+                         test::FallName<SchriftlichFall>);
 
 // ---------------------------------------------------------------------------------------
 // Boxes of dropped courses: hidden once the course is no longer attended in the half-year

@@ -2,6 +2,8 @@
 #include "evaluation/Stundenzahl.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +21,7 @@ auto operator<<(std::ostream& os, const Fall& fall) -> decltype(fall.name, os) {
   return os << fall.name;
 }
 
-template <typename Fall>
-std::string FallName(const ::testing::TestParamInfo<Fall>& p) {
-  return p.param.name;
-}
+using test::FallName;
 
 std::string Rgb(ui::Farbe farbe) {
   return "(" + std::to_string(farbe.r) + "," + std::to_string(farbe.g) + "," + std::to_string(farbe.b) + ")";
@@ -53,507 +52,570 @@ struct StundenFall {
 // Unless a row says otherwise: EF model 2 without drop (35 hours, 27/26) and the project
 // model with one additional course (33 + 34 hours, balance -1, 26/25/26/24, 40 courses).
 const StundenFall kStundenFaelle[] = {
-    {"FreshStart", [](Laufbahn&) {}, 1, 35, 33, 34, -1, {0, 27, 26, 26, 25, 26, 24}, 40},
-
+    {.name = "FreshStart",
+     .plan = [](Laufbahn&) {},
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
     // EF base and EF models.
-    {"EFModelNoDeepDiveIgnoresDrop",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.AbwahlEF = 1;
-     },
-     1,
-     33,
-     33,
-     34,
-     -1,
-     {0, 25, 25, 26, 25, 26, 24},
-     40},
-    {"EFModelThreeElectives", [](Laufbahn& l) { l.EFModell = 1; }, 1, 36, 33, 34, -1, {0, 27, 27, 26, 25, 26, 24}, 40},
-    {"EFModelThreeElectivesThirdDroppedAfterEF1",
-     [](Laufbahn& l) {
-       l.EFModell = 1;
-       l.AbwahlEF = 1;
-     },
-     1,
-     34.5,
-     33,
-     34,
-     -1,
-     {0, 27, 25, 26, 25, 26, 24},
-     40},
-    {"EFModelThreeElectivesNewLanguageThirdDropped",
-     [](Laufbahn& l) {
-       l.EFModell = 1;
-       l.AbwahlEF = 1;
-       l.Fach[VK1] = I0;
-     },
-     1,
-     35,
-     33,
-     34,
-     -1,
-     {0, 28, 26, 26, 25, 26, 24},
-     40},
-    {"EFModelOneDeepDiveSecondDroppedAfterEF1",
-     [](Laufbahn& l) { l.AbwahlEF = 1; },
-     1,
-     33.5,
-     33,
-     34,
-     -1,
-     {0, 27, 24, 26, 25, 26, 24},
-     40},
-    {"EFModelOneDeepDiveNewLanguageSecondDropped",
-     [](Laufbahn& l) {
-       l.AbwahlEF = 1;
-       l.Fach[Wa2] = I0;
-     },
-     1,
-     34,
-     33,
-     34,
-     -1,
-     {0, 28, 25, 26, 25, 26, 24},
-     40},
-    {"EFModelTwoDeepDivesIgnoresDrop",
-     [](Laufbahn& l) {
-       l.EFModell = 3;
-       l.AbwahlEF = 1;
-     },
-     1,
-     34,
-     33,
-     34,
-     -1,
-     {0, 27, 25, 26, 25, 26, 24},
-     40},
-
+    {.name = "EFModelNoDeepDiveIgnoresDrop",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.AbwahlEF = 1;
+         },
+     .zkAnzahl = 1,
+     .ef = 33,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 25, 25, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelThreeElectives",
+     .plan = [](Laufbahn& l) { l.EFModell = 1; },
+     .zkAnzahl = 1,
+     .ef = 36,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 27, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelThreeElectivesThirdDroppedAfterEF1",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 1;
+           l.AbwahlEF = 1;
+         },
+     .zkAnzahl = 1,
+     .ef = 34.5,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 25, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelThreeElectivesNewLanguageThirdDropped",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 1;
+           l.AbwahlEF = 1;
+           l.Fach[VK1] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 28, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelOneDeepDiveSecondDroppedAfterEF1",
+     .plan = [](Laufbahn& l) { l.AbwahlEF = 1; },
+     .zkAnzahl = 1,
+     .ef = 33.5,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 24, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelOneDeepDiveNewLanguageSecondDropped",
+     .plan =
+         [](Laufbahn& l) {
+           l.AbwahlEF = 1;
+           l.Fach[Wa2] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 28, 25, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "EFModelTwoDeepDivesIgnoresDrop",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 3;
+           l.AbwahlEF = 1;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 25, 26, 25, 26, 24},
+     .kurszahlQ = 40},
     // The new language in EF and in the Q phase.
-    {"NewLanguageAsFirstForeign",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[FS1] = I0;
-     },
-     1,
-     34,
-     34,
-     35,
-     1,
-     {0, 26, 26, 27, 26, 27, 25},
-     40},
-    {"OldCodeOfNewLanguageCounts",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[FS1] = I1;
-     },
-     1,
-     34,
-     34,
-     35,
-     1,
-     {0, 26, 26, 27, 26, 27, 25},
-     40},
-    {"NewLanguageAsSecondForeignWithLanguageFocus",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.SchwerpunktFS = 1;
-       l.Fach[FS2] = I0;
-     },
-     1,
-     34,
-     34,
-     35,
-     1,
-     {0, 26, 26, 27, 26, 27, 25},
-     40},
-    {"NewLanguageInSecondForeignRowIgnoredWithScienceFocus",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[FS2] = I0;
-     },
-     1,
-     33,
-     33,
-     34,
-     -1,
-     {0, 25, 25, 26, 25, 26, 24},
-     40},
-    {"NewLanguageAsSecondElectiveOnlyInEF",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[Wa2] = I0;
-     },
-     1,
-     34,
-     33,
-     34,
-     -1,
-     {0, 26, 26, 26, 25, 26, 24},
-     40},
-    {"NewLanguageAsFirstElectiveEndsWithEFInProjectModel",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[Wa1] = I0;
-     },
-     1,
-     34,
-     33,
-     34,
-     -1,
-     {0, 26, 26, 26, 25, 26, 24},
-     40},
-    {"NewLanguageAsFirstElectiveContinues",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.Fach[Wa1] = I0;
-     },
-     1,
-     36,
-     35,
-     38,
-     5,
-     {0, 28, 27, 27, 27, 29, 27},
-     42},
-
+    {.name = "NewLanguageAsFirstForeign",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[FS1] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 34,
+     .q2 = 35,
+     .diff = 1,
+     .stunden60 = {0, 26, 26, 27, 26, 27, 25},
+     .kurszahlQ = 40},
+    {.name = "OldCodeOfNewLanguageCounts",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[FS1] = I1;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 34,
+     .q2 = 35,
+     .diff = 1,
+     .stunden60 = {0, 26, 26, 27, 26, 27, 25},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageAsSecondForeignWithLanguageFocus",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.SchwerpunktFS = 1;
+           l.Fach[FS2] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 34,
+     .q2 = 35,
+     .diff = 1,
+     .stunden60 = {0, 26, 26, 27, 26, 27, 25},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageInSecondForeignRowIgnoredWithScienceFocus",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[FS2] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 33,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 25, 25, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageAsSecondElectiveOnlyInEF",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[Wa2] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 26, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageAsFirstElectiveEndsWithEFInProjectModel",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[Wa1] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 26, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageAsFirstElectiveContinues",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.Fach[Wa1] = I0;
+         },
+     .zkAnzahl = 1,
+     .ef = 36,
+     .q1 = 35,
+     .q2 = 38,
+     .diff = 5,
+     .stunden60 = {0, 28, 27, 27, 27, 29, 27},
+     .kurszahlQ = 42},
     // Q models, the deep-dive course in Q2.2 and the additional courses.
-    {"ElectiveModelOneAdditionalCourse",
-     [](Laufbahn& l) { l.Q1Modell = 1; },
-     1,
-     35,
-     34,
-     37,
-     3,
-     {0, 27, 26, 26, 26, 28, 26},
-     42},
-    {"ElectiveModelNoAdditionalCourse",
-     [](Laufbahn& l) { l.Q1Modell = 1; },
-     0,
-     35,
-     34,
-     34,
-     0,
-     {0, 27, 26, 26, 26, 26, 24},
-     40},
-    {"ElectiveModelTwoAdditionalCourses",
-     [](Laufbahn& l) { l.Q1Modell = 1; },
-     2,
-     35,
-     34,
-     40,
-     6,
-     {0, 27, 26, 26, 26, 30, 28},
-     44},
-    {"BothModelOneAdditionalCourse",
-     [](Laufbahn& l) { l.Q1Modell = 2; },
-     1,
-     35,
-     36,
-     37,
-     5,
-     {0, 27, 26, 28, 27, 28, 26},
-     44},
-    {"BothModelNoAdditionalCourse",
-     [](Laufbahn& l) { l.Q1Modell = 2; },
-     0,
-     35,
-     36,
-     34,
-     2,
-     {0, 27, 26, 28, 27, 26, 24},
-     42},
-    {"ProjectModelTwoAdditionalCourses", [](Laufbahn&) {}, 2, 35, 33, 37, 2, {0, 27, 26, 26, 25, 28, 26}, 42},
-    {"ProjectModelNoAdditionalCourseSameAsOne", [](Laufbahn&) {}, 0, 35, 33, 34, -1, {0, 27, 26, 26, 25, 26, 24}, 40},
-    {"DeepDiveInQ22", [](Laufbahn& l) { l.VKQ22 = 1; }, 1, 35, 33, 35, 0, {0, 27, 26, 26, 25, 26, 26}, 40},
-
+    {.name = "ElectiveModelOneAdditionalCourse",
+     .plan = [](Laufbahn& l) { l.Q1Modell = 1; },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 37,
+     .diff = 3,
+     .stunden60 = {0, 27, 26, 26, 26, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "ElectiveModelNoAdditionalCourse",
+     .plan = [](Laufbahn& l) { l.Q1Modell = 1; },
+     .zkAnzahl = 0,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 34,
+     .diff = 0,
+     .stunden60 = {0, 27, 26, 26, 26, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "ElectiveModelTwoAdditionalCourses",
+     .plan = [](Laufbahn& l) { l.Q1Modell = 1; },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 40,
+     .diff = 6,
+     .stunden60 = {0, 27, 26, 26, 26, 30, 28},
+     .kurszahlQ = 44},
+    {.name = "BothModelOneAdditionalCourse",
+     .plan = [](Laufbahn& l) { l.Q1Modell = 2; },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 36,
+     .q2 = 37,
+     .diff = 5,
+     .stunden60 = {0, 27, 26, 28, 27, 28, 26},
+     .kurszahlQ = 44},
+    {.name = "BothModelNoAdditionalCourse",
+     .plan = [](Laufbahn& l) { l.Q1Modell = 2; },
+     .zkAnzahl = 0,
+     .ef = 35,
+     .q1 = 36,
+     .q2 = 34,
+     .diff = 2,
+     .stunden60 = {0, 27, 26, 28, 27, 26, 24},
+     .kurszahlQ = 42},
+    {.name = "ProjectModelTwoAdditionalCourses",
+     .plan = [](Laufbahn&) {},
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 37,
+     .diff = 2,
+     .stunden60 = {0, 27, 26, 26, 25, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "ProjectModelNoAdditionalCourseSameAsOne",
+     .plan = [](Laufbahn&) {},
+     .zkAnzahl = 0,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "DeepDiveInQ22",
+     .plan = [](Laufbahn& l) { l.VKQ22 = 1; },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 35,
+     .diff = 0,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 26},
+     .kurszahlQ = 40},
     // Sport replaced by nothing.
-    {"SportReplacedByNothingAllSemesters",
-     [](Laufbahn& l) { SportOhneErsatz(l, 1, 6); },
-     1,
-     32,
-     30,
-     31,
-     -7,
-     {0, 25, 24, 24, 23, 24, 22},
-     36},
-    {"SportReplacedByNothingEF1Only",
-     [](Laufbahn& l) { SportOhneErsatz(l, 1, 1); },
-     1,
-     33.5,
-     33,
-     34,
-     -1,
-     {0, 25, 26, 26, 25, 26, 24},
-     40},
-    {"SportReplacedByNothingEF2ToQ11",
-     [](Laufbahn& l) { SportOhneErsatz(l, 2, 3); },
-     1,
-     33.5,
-     31.5,
-     34,
-     -2.5,
-     {0, 27, 24, 24, 25, 26, 24},
-     39},
-    {"SportReplacedByNothingQ12ToQ21",
-     [](Laufbahn& l) { SportOhneErsatz(l, 4, 5); },
-     1,
-     35,
-     31.5,
-     32.5,
-     -4,
-     {0, 27, 26, 26, 23, 24, 24},
-     38},
-    {"SportReplacedByNothingQ22Only",
-     [](Laufbahn& l) { SportOhneErsatz(l, 6, 6); },
-     1,
-     35,
-     33,
-     32.5,
-     -2.5,
-     {0, 27, 26, 26, 25, 26, 22},
-     39},
-    {"SportReplacedByNothingEmptyRange",
-     [](Laufbahn& l) { SportOhneErsatz(l, 4, 3); },
-     1,
-     35,
-     33,
-     34,
-     -1,
-     {0, 27, 26, 26, 25, 26, 24},
-     40},
-    {"SportReplacedBySubjectKeepsHours",
-     [](Laufbahn& l) {
-       l.ErsatzfachAktiv = 1;
-       l.Fach[Sp] = Ku;
-     },
-     1,
-     35,
-     33,
-     34,
-     -1,
-     {0, 27, 26, 26, 25, 26, 24},
-     40},
-
+    {.name = "SportReplacedByNothingAllSemesters",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 1, 6); },
+     .zkAnzahl = 1,
+     .ef = 32,
+     .q1 = 30,
+     .q2 = 31,
+     .diff = -7,
+     .stunden60 = {0, 25, 24, 24, 23, 24, 22},
+     .kurszahlQ = 36},
+    {.name = "SportReplacedByNothingEF1Only",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 1, 1); },
+     .zkAnzahl = 1,
+     .ef = 33.5,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 25, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "SportReplacedByNothingEF2ToQ11",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 2, 3); },
+     .zkAnzahl = 1,
+     .ef = 33.5,
+     .q1 = 31.5,
+     .q2 = 34,
+     .diff = -2.5,
+     .stunden60 = {0, 27, 24, 24, 25, 26, 24},
+     .kurszahlQ = 39},
+    {.name = "SportReplacedByNothingQ12ToQ21",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 4, 5); },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 31.5,
+     .q2 = 32.5,
+     .diff = -4,
+     .stunden60 = {0, 27, 26, 26, 23, 24, 24},
+     .kurszahlQ = 38},
+    {.name = "SportReplacedByNothingQ22Only",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 6, 6); },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 32.5,
+     .diff = -2.5,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 22},
+     .kurszahlQ = 39},
+    {.name = "SportReplacedByNothingEmptyRange",
+     .plan = [](Laufbahn& l) { SportOhneErsatz(l, 4, 3); },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "SportReplacedBySubjectKeepsHours",
+     .plan =
+         [](Laufbahn& l) {
+           l.ErsatzfachAktiv = 1;
+           l.Fach[Sp] = Ku;
+         },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 34,
+     .diff = -1,
+     .stunden60 = {0, 27, 26, 26, 25, 26, 24},
+     .kurszahlQ = 40},
     // Dropped courses (elective model with two additional courses: balance 6 before).
-    {"ArtsDroppedAfterQ12",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlKM = 2;
-     },
-     2,
-     35,
-     34,
-     37,
-     3,
-     {0, 27, 26, 26, 26, 28, 26},
-     42},
-    {"ArtsDroppedAfterQ21",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlKM = 3;
-     },
-     2,
-     35,
-     34,
-     38.5,
-     4.5,
-     {0, 27, 26, 26, 26, 30, 26},
-     43},
-    {"EthicsDroppedAfterQ12",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlEt = 2;
-     },
-     2,
-     35,
-     34,
-     37,
-     3,
-     {0, 27, 26, 26, 26, 28, 26},
-     42},
-    {"EthicsDroppedAfterQ21",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlEt = 3;
-     },
-     2,
-     35,
-     34,
-     38.5,
-     4.5,
-     {0, 27, 26, 26, 26, 30, 26},
-     43},
-    {"EthicsAndArtsIgnoreDropAfterQ11",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlEt = 1;
-       l.AbwahlKM = 1;
-     },
-     2,
-     35,
-     34,
-     40,
-     6,
-     {0, 27, 26, 26, 26, 30, 28},
-     44},
-    {"FirstElectiveDroppedAfterQ11",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlWa1 = 1;
-     },
-     2,
-     35,
-     32.5,
-     37,
-     1.5,
-     {0, 27, 26, 26, 24, 28, 26},
-     41},
-    {"FirstElectiveDroppedAfterQ12",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlWa1 = 2;
-     },
-     2,
-     35,
-     34,
-     37,
-     3,
-     {0, 27, 26, 26, 26, 28, 26},
-     42},
-    {"FirstElectiveDroppedAfterQ21",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlWa1 = 3;
-     },
-     2,
-     35,
-     34,
-     38.5,
-     4.5,
-     {0, 27, 26, 26, 26, 30, 26},
-     43},
-    {"DroppingBelowZeroIsAllowed",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlKM = 2;
-       l.AbwahlEt = 3;
-       l.AbwahlWa1 = 1;
-     },
-     2,
-     35,
-     32.5,
-     32.5,
-     -3,
-     {0, 27, 26, 26, 24, 26, 22},
-     38},
-    {"BalanceOfOnePointFiveAllowsDroppingToZero",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       SportOhneErsatz(l, 6, 6);
-       l.AbwahlEt = 3;
-     },
-     1,
-     35,
-     34,
-     34,
-     0,
-     {0, 27, 26, 26, 26, 28, 22},
-     40},
-
+    {.name = "ArtsDroppedAfterQ12",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlKM = 2;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 37,
+     .diff = 3,
+     .stunden60 = {0, 27, 26, 26, 26, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "ArtsDroppedAfterQ21",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlKM = 3;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 38.5,
+     .diff = 4.5,
+     .stunden60 = {0, 27, 26, 26, 26, 30, 26},
+     .kurszahlQ = 43},
+    {.name = "EthicsDroppedAfterQ12",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlEt = 2;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 37,
+     .diff = 3,
+     .stunden60 = {0, 27, 26, 26, 26, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "EthicsDroppedAfterQ21",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlEt = 3;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 38.5,
+     .diff = 4.5,
+     .stunden60 = {0, 27, 26, 26, 26, 30, 26},
+     .kurszahlQ = 43},
+    {.name = "EthicsAndArtsIgnoreDropAfterQ11",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlEt = 1;
+           l.AbwahlKM = 1;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 40,
+     .diff = 6,
+     .stunden60 = {0, 27, 26, 26, 26, 30, 28},
+     .kurszahlQ = 44},
+    {.name = "FirstElectiveDroppedAfterQ11",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 32.5,
+     .q2 = 37,
+     .diff = 1.5,
+     .stunden60 = {0, 27, 26, 26, 24, 28, 26},
+     .kurszahlQ = 41},
+    {.name = "FirstElectiveDroppedAfterQ12",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlWa1 = 2;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 37,
+     .diff = 3,
+     .stunden60 = {0, 27, 26, 26, 26, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "FirstElectiveDroppedAfterQ21",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlWa1 = 3;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 38.5,
+     .diff = 4.5,
+     .stunden60 = {0, 27, 26, 26, 26, 30, 26},
+     .kurszahlQ = 43},
+    {.name = "DroppingBelowZeroIsAllowed",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlKM = 2;
+           l.AbwahlEt = 3;
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 32.5,
+     .q2 = 32.5,
+     .diff = -3,
+     .stunden60 = {0, 27, 26, 26, 24, 26, 22},
+     .kurszahlQ = 38},
+    {.name = "BalanceOfOnePointFiveAllowsDroppingToZero",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           SportOhneErsatz(l, 6, 6);
+           l.AbwahlEt = 3;
+         },
+     .zkAnzahl = 1,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 34,
+     .diff = 0,
+     .stunden60 = {0, 27, 26, 26, 26, 28, 22},
+     .kurszahlQ = 40},
     // The new language as first elective loses its fourth hour too.
-    {"NewLanguageElectiveDroppedAfterQ11",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.Fach[Wa1] = I0;
-       l.AbwahlWa1 = 1;
-     },
-     2,
-     36,
-     33,
-     37,
-     2,
-     {0, 28, 27, 27, 24, 28, 26},
-     41},
-    {"NewLanguageElectiveDroppedAfterQ12",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.Fach[Wa1] = I0;
-       l.AbwahlWa1 = 2;
-     },
-     2,
-     36,
-     35,
-     37,
-     4,
-     {0, 28, 27, 27, 27, 28, 26},
-     42},
-    {"NewLanguageElectiveDroppedAfterQ21",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.Fach[Wa1] = I0;
-       l.AbwahlWa1 = 3;
-     },
-     2,
-     36,
-     35,
-     39,
-     6,
-     {0, 28, 27, 27, 27, 31, 26},
-     43},
-
+    {.name = "NewLanguageElectiveDroppedAfterQ11",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.Fach[Wa1] = I0;
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 2,
+     .ef = 36,
+     .q1 = 33,
+     .q2 = 37,
+     .diff = 2,
+     .stunden60 = {0, 28, 27, 27, 24, 28, 26},
+     .kurszahlQ = 41},
+    {.name = "NewLanguageElectiveDroppedAfterQ12",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.Fach[Wa1] = I0;
+           l.AbwahlWa1 = 2;
+         },
+     .zkAnzahl = 2,
+     .ef = 36,
+     .q1 = 35,
+     .q2 = 37,
+     .diff = 4,
+     .stunden60 = {0, 28, 27, 27, 27, 28, 26},
+     .kurszahlQ = 42},
+    {.name = "NewLanguageElectiveDroppedAfterQ21",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.Fach[Wa1] = I0;
+           l.AbwahlWa1 = 3;
+         },
+     .zkAnzahl = 2,
+     .ef = 36,
+     .q1 = 35,
+     .q2 = 39,
+     .diff = 6,
+     .stunden60 = {0, 28, 27, 27, 27, 31, 26},
+     .kurszahlQ = 43},
     // Deselections the balance does not allow are not subtracted.
-    {"DeselectionsWithdrawnAtBalanceZero",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlEt = 2;
-       l.AbwahlKM = 3;
-       l.AbwahlWa1 = 1;
-     },
-     0,
-     35,
-     34,
-     34,
-     0,
-     {0, 27, 26, 26, 26, 26, 24},
-     40},
-    {"DeselectionWithdrawnAtBalanceOne",
-     [](Laufbahn& l) {
-       l.EFModell = 0;
-       l.Fach[FS1] = I0;
-       l.AbwahlEt = 2;
-     },
-     1,
-     34,
-     34,
-     35,
-     1,
-     {0, 26, 26, 27, 26, 27, 25},
-     40},
-    {"NewLanguageElectiveDeselectionWithdrawnKeepsFourthHour",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.Fach[Wa1] = I0;
-       SportOhneErsatz(l, 5, 5);
-       l.AbwahlWa1 = 1;
-     },
-     0,
-     36,
-     35,
-     33.5,
-     0.5,
-     {0, 28, 27, 27, 27, 25, 25},
-     39},
-    {"ProjectModelWithdrawsOnlyFirstElectiveDeselection",
-     [](Laufbahn& l) {
-       l.AbwahlWa1 = 2;
-       l.AbwahlKM = 3;
-     },
-     2,
-     35,
-     33,
-     35.5,
-     0.5,
-     {0, 27, 26, 26, 25, 28, 24},
-     41},
+    {.name = "DeselectionsWithdrawnAtBalanceZero",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlEt = 2;
+           l.AbwahlKM = 3;
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 0,
+     .ef = 35,
+     .q1 = 34,
+     .q2 = 34,
+     .diff = 0,
+     .stunden60 = {0, 27, 26, 26, 26, 26, 24},
+     .kurszahlQ = 40},
+    {.name = "DeselectionWithdrawnAtBalanceOne",
+     .plan =
+         [](Laufbahn& l) {
+           l.EFModell = 0;
+           l.Fach[FS1] = I0;
+           l.AbwahlEt = 2;
+         },
+     .zkAnzahl = 1,
+     .ef = 34,
+     .q1 = 34,
+     .q2 = 35,
+     .diff = 1,
+     .stunden60 = {0, 26, 26, 27, 26, 27, 25},
+     .kurszahlQ = 40},
+    {.name = "NewLanguageElectiveDeselectionWithdrawnKeepsFourthHour",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.Fach[Wa1] = I0;
+           SportOhneErsatz(l, 5, 5);
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 0,
+     .ef = 36,
+     .q1 = 35,
+     .q2 = 33.5,
+     .diff = 0.5,
+     .stunden60 = {0, 28, 27, 27, 27, 25, 25},
+     .kurszahlQ = 39},
+    {.name = "ProjectModelWithdrawsOnlyFirstElectiveDeselection",
+     .plan =
+         [](Laufbahn& l) {
+           l.AbwahlWa1 = 2;
+           l.AbwahlKM = 3;
+         },
+     .zkAnzahl = 2,
+     .ef = 35,
+     .q1 = 33,
+     .q2 = 35.5,
+     .diff = 0.5,
+     .stunden60 = {0, 27, 26, 26, 25, 28, 24},
+     .kurszahlQ = 41},
 };
 
 class StundenRegel : public ::testing::TestWithParam<StundenFall> {};
@@ -593,36 +655,60 @@ struct FreigabeFall {
 };
 
 const FreigabeFall kFreigabeFaelle[] = {
-    {"BalanceBelowOnePointFiveWithdrawsAll",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       l.AbwahlEt = 2;
-       l.AbwahlKM = 3;
-       l.AbwahlWa1 = 1;
-     },
-     0, false, false, 0, 0, 0},
-    {"BalanceExactlyOnePointFiveKeepsDeselections",
-     [](Laufbahn& l) {
-       l.Q1Modell = 1;
-       SportOhneErsatz(l, 6, 6);
-       l.AbwahlEt = 3;
-       l.AbwahlWa1 = 2;
-     },
-     1, true, true, 3, 0, 2},
-    {"ElectiveModelWithHoursToSpare",
-     [](Laufbahn& l) {
-       l.Q1Modell = 2;
-       l.AbwahlEt = 2;
-       l.AbwahlKM = 2;
-       l.AbwahlWa1 = 3;
-     },
-     2, true, true, 2, 2, 3},
-    {"ProjectModelNeverDropsFirstElective",
-     [](Laufbahn& l) {
-       l.AbwahlWa1 = 1;
-       l.AbwahlKM = 3;
-     },
-     2, true, false, 0, 3, 0},
+    {.name = "BalanceBelowOnePointFiveWithdrawsAll",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           l.AbwahlEt = 2;
+           l.AbwahlKM = 3;
+           l.AbwahlWa1 = 1;
+         },
+     .zkAnzahl = 0,
+     .erlaubt = false,
+     .wa1Erlaubt = false,
+     .abwahlEt = 0,
+     .abwahlKM = 0,
+     .abwahlWa1 = 0},
+    {.name = "BalanceExactlyOnePointFiveKeepsDeselections",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 1;
+           SportOhneErsatz(l, 6, 6);
+           l.AbwahlEt = 3;
+           l.AbwahlWa1 = 2;
+         },
+     .zkAnzahl = 1,
+     .erlaubt = true,
+     .wa1Erlaubt = true,
+     .abwahlEt = 3,
+     .abwahlKM = 0,
+     .abwahlWa1 = 2},
+    {.name = "ElectiveModelWithHoursToSpare",
+     .plan =
+         [](Laufbahn& l) {
+           l.Q1Modell = 2;
+           l.AbwahlEt = 2;
+           l.AbwahlKM = 2;
+           l.AbwahlWa1 = 3;
+         },
+     .zkAnzahl = 2,
+     .erlaubt = true,
+     .wa1Erlaubt = true,
+     .abwahlEt = 2,
+     .abwahlKM = 2,
+     .abwahlWa1 = 3},
+    {.name = "ProjectModelNeverDropsFirstElective",
+     .plan =
+         [](Laufbahn& l) {
+           l.AbwahlWa1 = 1;
+           l.AbwahlKM = 3;
+         },
+     .zkAnzahl = 2,
+     .erlaubt = true,
+     .wa1Erlaubt = false,
+     .abwahlEt = 0,
+     .abwahlKM = 3,
+     .abwahlWa1 = 0},
 };
 
 class StundenFreigabe : public ::testing::TestWithParam<FreigabeFall> {};
@@ -759,11 +845,10 @@ class StundenFensterBasis {
     form.StundenzahlBerechnen();
   }
 
-  ui::FixedPlatform platform{ui::Datum{2025, 9, 1}, ui::Bildschirm{1280, 800}};
-  ui::ScriptedDialogs dialogs;
-  Programm programm{platform, dialogs};
-  TForm1& form = programm.hauptfenster();
-  Laufbahn& plan = programm.laufbahn();
+  test::Testprogramm test{{.heute = {2025, 9, 1}, .verzeichnis = ".", .edition = GebauteEdition()}};
+  Programm& programm = test.programm;
+  TForm1& form = test.f;
+  Laufbahn& plan = test.l;
 };
 
 // The balance panel.

@@ -1,7 +1,7 @@
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "grades/Notenberechnung2027G9.h"
-#include "sheet/Wahlzettel.h"
 #include "support/Faelle.h"
+#include "support/Plaene.h"
 #include "support/Testprogramm.h"
 #include "ui/Canvas.h"
 #include "ui/Printer.h"
@@ -25,22 +25,7 @@ constexpr int Eingabeslots = 44;
 class Notenfenster : public ::testing::Test {
  protected:
   void SetUp() override {
-    f.WahlFS1.userChoose("Englisch (ab 5)");
-    f.WahlNW1.userChoose("Physik");
-    f.WahlNW2.userChoose("Chemie");
-    f.WahlGW.userChoose("Geschichte");
-    f.WahlEt.userChoose("evan. Religion");
-    f.WahlKM.userChoose("Musik");
-    f.WahlWa1.userChoose("Französisch (ab 7)");
-    f.WahlWa2.userChoose("Informatik");
-    f.WahlVK10.userChoose("VK Mathem.");
-    f.WahlPK.userChoose("Schüler experi.");
-    f.VK12JNBox.userChoose("ja");
-    f.WahlVK30.userChoose("VK Deutsch");
-    f.AbiFS1.userChoose("LK A");
-    f.AbiNW1.userChoose("LK B");
-    f.AbiMa.userChoose("3. Abifach, schriftlich");
-    f.AbiGW.userChoose("4. Abifach, mündlich");
+    test::GueltigerQ1Plan(f);
     m.activate();
     ASSERT_TRUE(m.NotenBerechnungBut.enabled());
     m.NotenBerechnungBut.userClick();
@@ -376,7 +361,7 @@ TEST_F(Notenfenster, TheSheetPrintsTheComputedGrade) {
   AlleEingeben(10);
   n.AbiturNoteBerechnenBut.userClick();
   ui::RecordingPrinter drucker;
-  WahlZettelDruck(drucker, t.programm);
+  t.programm.WahlzettelDrucken(drucker);
   const auto& aufrufe = drucker.aufrufe();
   const auto gefunden = std::find_if(aufrufe.begin(), aufrufe.end(), [](const auto& aufruf) {
     return aufruf.text == "Geschätzter Abiturnotenschnitt (NC): 2,3";

@@ -1,6 +1,7 @@
 #include "app/PlanJson.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,8 @@ namespace kelvaro {
 namespace {
 
 // A program started on a given day for a given stage, on a design-size screen.
-struct Sitzung {
-  Sitzung(ui::Datum heute, int stufe)
-      : platform(heute, ui::Bildschirm{1280, 800}, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
+struct Sitzung : test::Testprogramm {
+  Sitzung(ui::Datum heute, int stufe) : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = "/tmp"}) {}
 };
 
 // Exam choices for the second half-year: Q1.2 with stage 1, Q2.2 with stage 2, EF.2 with 0.
@@ -296,8 +290,8 @@ TEST(FaecherLoeschen, ReturnsThePlanToItsStartButKeepsNamesAndReplacementSubject
   EXPECT_FALSE(f.Sp1a.visible());
   EXPECT_EQ(f.GW1.text(), "");
   EXPECT_EQ(f.VK11.text(), "");
-  EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, 0);
-  EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+  EXPECT_EQ(s.f.AbwEFMerker, 0);
+  EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
 }
 
 TEST(FaecherLoeschen, WrittenFlagsStartOverForTheHalfYear) {
@@ -381,7 +375,7 @@ TEST(Aufraeumen, HidesTheEmptyAbiturBoxesAndShowsThemAgain) {
     f.AbiDeu.userChoose("3. Abifach, schriftlich");
 
     f.AufraeumenBut.userClick();
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 1);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 1);
     EXPECT_EQ(f.AufraeumenBut.text(), "alle Abiturfächer anzeigen");
     EXPECT_EQ(f.AufraeumenBut.hint(), "stellt wieder alle Eingabemöglichkeiten für Abiturfächer dar");
     for (const ui::ChoiceBox* box : f.AbiBox) {
@@ -390,7 +384,7 @@ TEST(Aufraeumen, HidesTheEmptyAbiturBoxesAndShowsThemAgain) {
     }
 
     f.AufraeumenBut.userClick();
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
     EXPECT_EQ(f.AufraeumenBut.text(), "leere Abiturfächer verbergen");
     EXPECT_EQ(f.AufraeumenBut.hint(), "blendet nicht gewählte Abiturfächer aus");
     for (const ui::ChoiceBox* box : f.AbiBox) {

@@ -2,6 +2,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(ui::Datum heute, int stufe = 1, fs::path arbeitsverzeichnis = "/tmp")
-      : platform(heute, ui::Bildschirm{1280, 800}, std::move(arbeitsverzeichnis)),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {
+      : Testprogramm({.stufe = stufe, .heute = heute, .verzeichnis = std::move(arbeitsverzeichnis)}) {
     f.activate();
   }
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
-  Laufzeit& z = programm.laufzeit();
 };
 
 constexpr ui::Datum Dezember{2025, 12, 10};  // Q1.2; Q2.2 with stage 2
@@ -177,7 +170,7 @@ TEST_F(Darstellen, SavingAndOpeningRestoresEveryFieldAndControl) {
     nachher["Controls"].erase(name);
   }
   EXPECT_EQ(nlohmann::ordered_json::diff(vorher, nachher), nlohmann::ordered_json::array());
-  EXPECT_EQ(ziel.programm.abgeleitet().AbwEFMerker, quelle.programm.abgeleitet().AbwEFMerker);
+  EXPECT_EQ(ziel.f.AbwEFMerker, quelle.f.AbwEFMerker);
 
   const TForm1& f = ziel.f;
   EXPECT_EQ(f.KM3.text(), "vokalprakt. Kurs");
@@ -276,7 +269,7 @@ TEST_F(Darstellen, TheEFModelReshapesTheElectiveRows) {
     }
     Oeffnen(s, Schreiben(std::string(fall.name) + ".abi", plan));
     const TForm1& f = s.f;
-    EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, fall.merker);
+    EXPECT_EQ(s.f.AbwEFMerker, fall.merker);
     EXPECT_EQ(s.l.AbwahlEF, fall.abwahlEF);  // showing a plan changes no stored choice
     EXPECT_EQ(f.AbwEFBox.visible(), fall.abwahlSichtbar);
     EXPECT_EQ(f.AbwEFLab.visible(), fall.abwahlSichtbar);
@@ -477,7 +470,7 @@ TEST_F(Darstellen, RolesFocusAndTidyingAreShown) {
        {&f.AbiFS1, &f.AbiNW1, &f.AbiDeu, &f.AbiMa, &f.AbiKM, &f.AbiEt, &f.AbiGW, &f.AbiSp, &f.AbiWa1}) {
     EXPECT_TRUE(box->visible()) << box->name();
   }
-  EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+  EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
   EXPECT_EQ(f.AufraeumenBut.text(), "leere Abiturfächer verbergen");
   EXPECT_EQ(f.AufraeumenBut.hint(), "blendet nicht gewählte Abiturfächer aus");
   EXPECT_EQ(s.l.SchwerpunktFS, 1);

@@ -194,9 +194,11 @@ TEST_F(FachwahlHandler, EachHandlerClearsTheGradeColumnOfItsRow) {
       {"firstScienceWithScienceFocus", nullptr, nullptr, "WahlNW1", "Physik", {2}},
       {"firstScienceWithLanguageFocus", "Fremdsprachlicher Schwerpunkt", nullptr, "WahlNW1", "Physik", {3}},
       {"secondScience", nullptr, nullptr, "WahlNW2", "Chemie", {3}},
-      {"socialScienceClearsTwoColumns", nullptr, nullptr, "WahlGW", "Erdkunde", {7, 8}},
-      {"religion", nullptr, nullptr, "WahlEt", "Philosophie", {9}},
-      {"arts", nullptr, nullptr, "WahlKM", "Musik", {10}},
+      // The empty row had one additional course without a subject; geography needs history
+      // and social science as additional courses (columns 11 and 12).
+      {"socialScienceAndTheAdditionalCoursesThatChange", nullptr, nullptr, "WahlGW", "Erdkunde", {7, 11, 12}},
+      {"religion", nullptr, nullptr, "WahlEt", "Philosophie", {8}},
+      {"arts", nullptr, nullptr, "WahlKM", "Musik", {9}},
       {"firstElectiveEndingWithEF", nullptr, nullptr, "WahlWa1", "Physik", {}},
       {"firstElectiveContinued", nullptr, "Pro.ku. + Wa.fa.", "WahlWa1", "Physik", {10}},
       {"secondElective", nullptr, nullptr, "WahlWa2", "Physik", {}},
@@ -219,6 +221,33 @@ TEST_F(FachwahlHandler, EachHandlerClearsTheGradeColumnOfItsRow) {
     Box(t.f, fall.box).userChoose(fall.text);
     EXPECT_EQ(LeereSpalten(t.l), fall.geloescht);
     EXPECT_EQ(t.l.AbiNoteBerechnet, 0) << "a computed grade no longer belongs to the plan";
+  }
+}
+
+// Points entered for a course stay with it: changing religion or art never touches another
+// course's column, and an additional course keeps its points while its subject stays.
+TEST_F(FachwahlHandler, SocialScienceClearsOnlyTheAdditionalCoursesThatChange) {
+  struct Fall {
+    const char* name;
+    const char* vorher;
+    const char* nachher;
+    std::set<int> geloescht;
+  };
+  const Fall faelle[] = {
+      {.name = "sameSubjectAgain", .vorher = "Geschichte", .nachher = "Geschichte", .geloescht = {7}},
+      // history needs social science as additional course, social science needs history
+      {.name = "additionalCourseSwapsSubject", .vorher = "Geschichte", .nachher = "Sozialwiss.", .geloescht = {7, 11}},
+      // geography keeps history in column 11 and adds social science in column 12
+      {.name = "secondAdditionalCourseAppears", .vorher = "Sozialwiss.", .nachher = "Erdkunde", .geloescht = {7, 12}},
+      {.name = "secondAdditionalCourseGoes", .vorher = "Erdkunde", .nachher = "Sozialwiss.", .geloescht = {7, 12}},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    Sitzung t;
+    t.f.WahlGW.userChoose(fall.vorher);
+    NotenFuellen(t.l, 11);
+    t.f.WahlGW.userChoose(fall.nachher);
+    EXPECT_EQ(LeereSpalten(t.l), fall.geloescht);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,10 @@ namespace {
 // A fresh program on 10 December 2026 (exam choices for Q1.2) with a design-size screen.
 class Hauptfenster : public ::testing::Test {
  protected:
-  ui::FixedPlatform m_platform{ui::Datum{2026, 12, 10}, ui::Bildschirm{1280, 800}, "/tmp"};
-  ui::ScriptedDialogs m_dialogs;
-  Programm m_programm{m_platform, m_dialogs};
-  TForm1& f = m_programm.hauptfenster();
-  Laufbahn& l = m_programm.laufbahn();
+  test::Testprogramm m_test{{.stufe = 1, .heute = {2026, 12, 10}, .verzeichnis = "/tmp", .edition = GebauteEdition()}};
+  Programm& m_programm = m_test.programm;
+  TForm1& f = m_test.f;
+  Laufbahn& l = m_test.l;
 };
 
 TEST_F(Hauptfenster, StartsWithTheEmptyPlan) {
@@ -140,6 +140,10 @@ TEST_F(Hauptfenster, KeepingOpenNote) {
        "bis in JgSt Q2"},
       {"computingDoesNotKeepTheScienceFocusOpen", 1, Inf, leer, leer, 2, 0, 1, 0, 0, false, "", ""},
       {"languageElectiveWithLanguageFocus", 1, E5, leer, leer, 2, 0, 1, 0, 1, false, "", ""},
+      // The older code of Italian from 11 is the same language as I0, as the sheet states it.
+      {"olderCodeOfNewItalianKeepsTheLanguageFocusOpen", 0, I1, leer, leer, 2, 0, 0, 0, 0, true, "Offenhaltung fremd-",
+       "bis Ende JgSt EF"},
+      {"focusFlagOutsideItsRangeShowsNoNote", 7, E5, leer, leer, 2, 0, 0, 0, 0, false, "", ""},
   };
   for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.name);
@@ -189,7 +193,7 @@ TEST_F(Hauptfenster, SecondElectiveMayEndAfterEF1OnlyWithANewItalian) {
     if (fall.zeile != PK) {
       l.Fach[fall.zeile] = I0;
     }
-    m_programm.abgeleitet().AbwEFMerker = fall.merker;
+    m_programm.hauptfenster().AbwEFMerker = fall.merker;
     f.FS11TestfuerAbEFEnt();
     EXPECT_EQ(f.AbwEFBox.visible(), fall.sichtbar);
     EXPECT_EQ(f.AbwEFLab.visible(), fall.sichtbar);

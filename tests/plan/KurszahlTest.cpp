@@ -1,6 +1,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Kurszahl.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -400,11 +401,10 @@ INSTANTIATE_TEST_SUITE_P(Kurszahl, KurszahlRegel, ::testing::ValuesIn(kKurszahlF
 // The main window: the two additional-course cells in the Q2 column and the labels.
 class KurszahlFenster : public ::testing::Test {
  protected:
-  ui::FixedPlatform platform{ui::Datum{2025, 9, 1}, ui::Bildschirm{1280, 800}};
-  ui::ScriptedDialogs dialogs;
-  Programm programm{platform, dialogs};
-  TForm1& form = programm.hauptfenster();
-  Laufbahn& plan = programm.laufbahn();
+  test::Testprogramm test{{.heute = {2025, 9, 1}, .verzeichnis = ".", .edition = GebauteEdition()}};
+  Programm& programm = test.programm;
+  TForm1& form = test.f;
+  Laufbahn& plan = test.l;
 };
 
 TEST_F(KurszahlFenster, StartShowsEmptyFirstCellAndHidesSecond) {

@@ -1,5 +1,6 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,11 @@ namespace {
 namespace farben = ui::farben;
 
 // One run of the program; by default Q1 on 10 December 2026 (exam choices for Q1.2).
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(int stufe = 1, ui::Datum heute = {2026, 12, 10}, ui::Bildschirm bildschirm = {1280, 800})
-      : platform(heute, bildschirm, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
+      : Testprogramm({.stufe = stufe, .heute = heute, .bildschirm = bildschirm, .verzeichnis = "/tmp"}) {}
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
-  std::uint8_t& merker = programm.abgeleitet().AbwEFMerker;
+  std::uint8_t& merker = f.AbwEFMerker;
 };
 
 const ui::Datum kDezember{2026, 12, 10};
@@ -88,28 +84,134 @@ TEST_F(PhasenModelle, EFModelBoxReshapesTheElectiveAndDeepDiveRows) {
     const char* kurszahlEF;
     const char* stundenEF;
   };
-  // clang-format off
   const Fall faelle[] = {
-      {"twoDeepDivesBackToOne", kModell3, false, "VK Englisch", "VK Deutsch", kModell2,
-       "2. Wahlfach", "Vertief.k. Jg11", true, &WaListe, &VK1Liste, leer,
-       2, false, nullptr, "nach 2. Hj. EF", 0, 145, 145, "11 GKs + 1 VK", "27 / 26 Stunden (60´)"},
-      {"oneDeepDiveToTwo", nullptr, false, "Physik", "VK Mathem.", kModell3,
-       "1.Vertief.k. Jg11", "2.Vertief.k. Jg11", true, &VK1Liste, &VK1Liste, leer,
-       3, false, nullptr, "nach 2. Hj. EF", 0, 145, 145, "10 GKs + 2 VKs", "27 / 25 Stunden (60´)"},
-      {"twoDeepDivesToNone", kModell3, false, "VK Deutsch", "VK Englisch", kModell0,
-       "2. Wahlfach", "", false, &WaListe, nullptr, leer,
-       0, false, nullptr, "nach 2. Hj. EF", 0, 145, 145, "11 GKs", "25 Stunden (60´)"},
-      {"deepDiveToThirdElective", nullptr, false, "Physik", "VK Mathem.", kModell1,
-       "2. WahlFach", "3. Wahlfach", true, &WaListe, &Wa3Liste, Ph,
-       1, true, "Abwahl 3. Wahlfa:", "nach 1. Hj. EF", 1, 81, 145, "12/11 GKs", "27 / 25 Stunden (60´)"},
-      {"thirdElectiveToNone", kModell1, false, "Physik", "Latein (ab 7)", kModell0,
-       "2. WahlFach", "", false, &WaListe, nullptr, Ph,
-       0, false, nullptr, "nach 2. Hj. EF", 0, 145, 145, "11 GKs", "25 Stunden (60´)"},
-      {"deepDiveAgainWithNewItalian", nullptr, true, "Physik", "VK Mathem.", kModell2,
-       "2. WahlFach", "Vertief.k. Jg11", true, &WaListe, &VK1Liste, Ph,
-       2, true, "Abwahl 2. Wahlfa:", "nach 1. Hj. EF", 1, 145, 81, "11/10 GKs + 1 VK", "28 / 25 Stunden (60´)"},
+      {.name = "twoDeepDivesBackToOne",
+       .vorher = kModell3,
+       .neueItalienisch = false,
+       .wa2 = "VK Englisch",
+       .vk1 = "VK Deutsch",
+       .modell = kModell2,
+       .wa20 = "2. Wahlfach",
+       .vk10 = "Vertief.k. Jg11",
+       .vk1Sichtbar = true,
+       .wa2Liste = &WaListe,
+       .vk1Liste = &VK1Liste,
+       .wa2Nachher = leer,
+       .efModell = 2,
+       .abwSichtbar = false,
+       .abwLab = nullptr,
+       .abwBox = "nach 2. Hj. EF",
+       .abwahlEF = 0,
+       .vk11Breite = 145,
+       .wa21Breite = 145,
+       .kurszahlEF = "11 GKs + 1 VK",
+       .stundenEF = "27 / 26 Stunden (60´)"},
+      {.name = "oneDeepDiveToTwo",
+       .vorher = nullptr,
+       .neueItalienisch = false,
+       .wa2 = "Physik",
+       .vk1 = "VK Mathem.",
+       .modell = kModell3,
+       .wa20 = "1.Vertief.k. Jg11",
+       .vk10 = "2.Vertief.k. Jg11",
+       .vk1Sichtbar = true,
+       .wa2Liste = &VK1Liste,
+       .vk1Liste = &VK1Liste,
+       .wa2Nachher = leer,
+       .efModell = 3,
+       .abwSichtbar = false,
+       .abwLab = nullptr,
+       .abwBox = "nach 2. Hj. EF",
+       .abwahlEF = 0,
+       .vk11Breite = 145,
+       .wa21Breite = 145,
+       .kurszahlEF = "10 GKs + 2 VKs",
+       .stundenEF = "27 / 25 Stunden (60´)"},
+      {.name = "twoDeepDivesToNone",
+       .vorher = kModell3,
+       .neueItalienisch = false,
+       .wa2 = "VK Deutsch",
+       .vk1 = "VK Englisch",
+       .modell = kModell0,
+       .wa20 = "2. Wahlfach",
+       .vk10 = "",
+       .vk1Sichtbar = false,
+       .wa2Liste = &WaListe,
+       .vk1Liste = nullptr,
+       .wa2Nachher = leer,
+       .efModell = 0,
+       .abwSichtbar = false,
+       .abwLab = nullptr,
+       .abwBox = "nach 2. Hj. EF",
+       .abwahlEF = 0,
+       .vk11Breite = 145,
+       .wa21Breite = 145,
+       .kurszahlEF = "11 GKs",
+       .stundenEF = "25 Stunden (60´)"},
+      {.name = "deepDiveToThirdElective",
+       .vorher = nullptr,
+       .neueItalienisch = false,
+       .wa2 = "Physik",
+       .vk1 = "VK Mathem.",
+       .modell = kModell1,
+       .wa20 = "2. WahlFach",
+       .vk10 = "3. Wahlfach",
+       .vk1Sichtbar = true,
+       .wa2Liste = &WaListe,
+       .vk1Liste = &Wa3Liste,
+       .wa2Nachher = Ph,
+       .efModell = 1,
+       .abwSichtbar = true,
+       .abwLab = "Abwahl 3. Wahlfa:",
+       .abwBox = "nach 1. Hj. EF",
+       .abwahlEF = 1,
+       .vk11Breite = 81,
+       .wa21Breite = 145,
+       .kurszahlEF = "12/11 GKs",
+       .stundenEF = "27 / 25 Stunden (60´)"},
+      {.name = "thirdElectiveToNone",
+       .vorher = kModell1,
+       .neueItalienisch = false,
+       .wa2 = "Physik",
+       .vk1 = "Latein (ab 7)",
+       .modell = kModell0,
+       .wa20 = "2. WahlFach",
+       .vk10 = "",
+       .vk1Sichtbar = false,
+       .wa2Liste = &WaListe,
+       .vk1Liste = nullptr,
+       .wa2Nachher = Ph,
+       .efModell = 0,
+       .abwSichtbar = false,
+       .abwLab = nullptr,
+       .abwBox = "nach 2. Hj. EF",
+       .abwahlEF = 0,
+       .vk11Breite = 145,
+       .wa21Breite = 145,
+       .kurszahlEF = "11 GKs",
+       .stundenEF = "25 Stunden (60´)"},
+      {.name = "deepDiveAgainWithNewItalian",
+       .vorher = nullptr,
+       .neueItalienisch = true,
+       .wa2 = "Physik",
+       .vk1 = "VK Mathem.",
+       .modell = kModell2,
+       .wa20 = "2. WahlFach",
+       .vk10 = "Vertief.k. Jg11",
+       .vk1Sichtbar = true,
+       .wa2Liste = &WaListe,
+       .vk1Liste = &VK1Liste,
+       .wa2Nachher = Ph,
+       .efModell = 2,
+       .abwSichtbar = true,
+       .abwLab = "Abwahl 2. Wahlfa:",
+       .abwBox = "nach 1. Hj. EF",
+       .abwahlEF = 1,
+       .vk11Breite = 145,
+       .wa21Breite = 81,
+       .kurszahlEF = "11/10 GKs + 1 VK",
+       .stundenEF = "28 / 25 Stunden (60´)"},
   };
-  // clang-format on
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(fall.name);
     Sitzung t;
@@ -444,6 +546,9 @@ TEST_F(PhasenModelle, ArtsReplacementInQ2) {
     ASSERT_FALSE(t.f.KM3.visible());
     t.l.Schriftlich[KM] = 1;
     t.f.SchriftlichkeitSetzen();
+    // Columns: ..., 9 music, 10 elective, 11 project course, 12 additional course, and the
+    // replacement gets column 13.
+    SpalteFuellen(t.l, 13, 3);
     SpalteFuellen(t.l, 12, 3);
     SpalteFuellen(t.l, 10, 3);
     t.l.AbiNoteBerechnet = 1;
@@ -462,7 +567,8 @@ TEST_F(PhasenModelle, ArtsReplacementInQ2) {
     if (fall.stufe == 2) {
       EXPECT_FALSE(t.f.KMBoxSchriftl.enabled());
     }
-    EXPECT_TRUE(SpalteHat(t.l, 12, -1));
+    EXPECT_TRUE(SpalteHat(t.l, 13, -1));
+    EXPECT_TRUE(SpalteHat(t.l, 12, 3)) << "the additional course keeps its points";
     EXPECT_TRUE(SpalteHat(t.l, 10, 3));
     EXPECT_EQ(t.l.AbiNoteBerechnet, 0);
   }

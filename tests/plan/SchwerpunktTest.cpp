@@ -1,5 +1,6 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,9 @@ namespace {
 namespace farben = ui::farben;
 
 // One run of the program; by default Q1 on 10 December 2026 (exam choices for Q1.2).
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(int stufe = 1, ui::Datum heute = {2026, 12, 10}, ui::Bildschirm bildschirm = {1280, 800})
-      : platform(heute, bildschirm, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
+      : Testprogramm({.stufe = stufe, .heute = heute, .bildschirm = bildschirm, .verzeichnis = "/tmp"}) {}
 };
 
 void SpalteFuellen(Laufbahn& l, int spalte, int punkte) {

@@ -1,5 +1,6 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,9 @@ namespace kelvaro {
 namespace {
 
 // The program as it is right after start-up on a given day and screen.
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   explicit Sitzung(ui::Datum heute, int stufe = 1, ui::Bildschirm bildschirm = {1280, 800})
-      : platform(heute, bildschirm, "/tmp"), programm(platform, dialogs, EditionFuerStufe(stufe)) {}
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
-  TForm1& f = programm.hauptfenster();
-  Laufbahn& l = programm.laufbahn();
-  Laufzeit& z = programm.laufzeit();
+      : Testprogramm({.stufe = stufe, .heute = heute, .bildschirm = bildschirm, .verzeichnis = "/tmp"}) {}
 };
 
 TEST(Start, EditionConstants) {
@@ -245,8 +239,8 @@ TEST(Start, ThePlanStartsEmpty) {
     EXPECT_EQ(l.AbiNoteBerechnet, 0);
     EXPECT_EQ(l.Nachname, "");
     EXPECT_EQ(l.Vorname, "");
-    EXPECT_EQ(s.programm.abgeleitet().AbwEFMerker, 0);
-    EXPECT_EQ(s.programm.abgeleitet().AbiLeerVerborgen, 0);
+    EXPECT_EQ(s.f.AbwEFMerker, 0);
+    EXPECT_EQ(s.f.AbiLeerVerborgen, 0);
     EXPECT_EQ(s.z.Startaktion, 0);
   }
 }

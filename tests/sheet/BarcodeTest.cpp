@@ -2,6 +2,7 @@
 
 #include "plan/Katalog.h"
 #include "plan/Laufbahn.h"
+#include "support/Faelle.h"
 #include "ui/Printer.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +26,7 @@ auto operator<<(std::ostream& os, const Fall& fall) -> decltype(fall.name, os) {
   return os << fall.name;
 }
 
-template <typename Fall>
-std::string FallName(const ::testing::TestParamInfo<Fall>& p) {
-  return p.param.name;
-}
+using test::FallName;
 
 std::vector<int> Positionen(const BarCodeWerteTyp& werte, int von, int bis) {
   std::vector<int> auswahl;

@@ -4,6 +4,7 @@
 #include "plan/Laufbahn.h"
 #include "plan/Laufzeit.h"
 #include "plan/Programm.h"
+#include "support/Faelle.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,7 @@ auto operator<<(std::ostream& os, const Fall& fall) -> decltype(fall.name, os) {
   return os << fall.name;
 }
 
-template <typename Fall>
-std::string FallName(const ::testing::TestParamInfo<Fall>& p) {
-  return p.param.name;
-}
+using test::FallName;
 
 // Months that select the season.
 constexpr int Faecherwahl = 3;    // Wahlphase 1

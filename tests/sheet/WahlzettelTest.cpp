@@ -5,6 +5,8 @@
 #include "plan/Programm.h"
 #include "sheet/Barcode.h"
 #include "sheet/Plantext.h"
+#include "support/Faelle.h"
+#include "support/Testprogramm.h"
 #include "ui/Printer.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +27,7 @@ auto operator<<(std::ostream& os, const Fall& fall) -> decltype(fall.name, os) {
   return os << fall.name;
 }
 
-template <typename Fall>
-std::string FallName(const ::testing::TestParamInfo<Fall>& p) {
-  return p.param.name;
-}
+using test::FallName;
 
 using Zeilen = std::vector<std::string>;
 using Aufruf = ui::RecordingPrinter::Aufruf;
@@ -150,7 +149,7 @@ Zeilen PlantextZeilen(const Programm& p) {
   return zeilen;
 }
 
-Edition EditionFuerStufe(int stufe) {
+Edition FesteEdition(int stufe) {
   Edition e = GebauteEdition();
   e.Stufe = stufe;
   e.Schuljahr = "2025/26";
@@ -168,18 +167,18 @@ Edition EditionFuerStufe(int stufe) {
 // One run of the program on the 3rd of a month at 08:05:09: February and March 2026 are
 // subject choices, September and October 2025 exam choices for the first, December 2025
 // for the second half-year. No stage directory, so teacher mode is off.
-struct Sitzung {
+struct Sitzung : test::Testprogramm {
   Sitzung(int stufe, int monat)
-      : platform(ui::Datum{monat >= 8 ? 2025 : 2026, monat, 3}, ui::Bildschirm{1280, 800}, "/nonexistent-kelvaro-stage",
-                 ui::Uhrzeit{8, 5, 9}),
-        programm(platform, dialogs, EditionFuerStufe(stufe)) {}
+      : Testprogramm({.stufe = stufe,
+                      .heute = {monat >= 8 ? 2025 : 2026, monat, 3},
+                      .uhrzeit = {8, 5, 9},
+                      .edition = FesteEdition(stufe)}) {}
 
   // A plan without violations: English (LK A), physics (LK B) and chemistry, mathematics
   // third and history fourth Abitur subject, project course "Schüler experi.", social
   // science as additional course, a deep-dive course in Q2.2. The grade book has eleven
   // courses; written are English, physics, German, mathematics, history and music.
   void Grundplan() {
-    Laufbahn& l = programm.laufbahn();
     l.Fach[FS1] = E5;
     l.Fach[NW1] = Ph;
     l.Fach[NW2] = Ch;
@@ -209,13 +208,10 @@ struct Sitzung {
 
   ui::RecordingPrinter Drucken() {
     ui::RecordingPrinter drucker(Seitenbreite);
-    zahlen = WahlZettelDruck(drucker, programm);
+    zahlen = programm.WahlzettelDrucken(drucker);
     return drucker;
   }
 
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
   std::string zahlen;
 };
 
@@ -591,8 +587,8 @@ void KleinesNotenbuch(Programm& p) {
       l.Noten[h][k] = noten[h][k];
     }
   }
-  p.abgeleitet().KursSchriftlich = {};
-  p.abgeleitet().KursSchriftlich[2] = 1;
+  p.abgeleitet().notenbuch.KursSchriftlich = {};
+  p.abgeleitet().notenbuch.KursSchriftlich[2] = 1;
 }
 
 const Zeilen kSpaltenkoepfe = {"T(13.5, 5) 8: Fach", "T(15.5, 5) 8: Q1.1", "T(16.3, 5) 8: Q1.2",
@@ -683,7 +679,7 @@ TEST(Wahlzettel, CancelledJobDrawsNothing) {
   Sitzung s(1, 2);
   s.Grundplan();
   ui::RecordingPrinter drucker(Seitenbreite, false);
-  EXPECT_EQ(WahlZettelDruck(drucker, s.programm), "");
+  EXPECT_EQ(s.programm.WahlzettelDrucken(drucker), "");
   EXPECT_EQ(Blatt(drucker), Zeilen{"begin"});
 }
 

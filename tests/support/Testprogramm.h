@@ -8,6 +8,7 @@
 #include "ui/Platform.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace kelvaro::test {
@@ -20,6 +21,8 @@ struct Startwerte {
   ui::Bildschirm bildschirm{1280, 800};
   std::filesystem::path verzeichnis = "/nonexistent-kelvaro-stage";
   ui::Uhrzeit uhrzeit{12, 0, 0};
+  // An edition of the test's own instead of the built one previewing `stufe`.
+  std::optional<Edition> edition = std::nullopt;
 };
 
 // A fresh program with a fixed date, screen and working directory and scripted dialogs,
@@ -27,7 +30,7 @@ struct Startwerte {
 struct Testprogramm {
   explicit Testprogramm(const Startwerte& start = {})
       : platform(start.heute, start.bildschirm, start.verzeichnis, start.uhrzeit),
-        programm(platform, dialogs, EditionFuerStufe(start.stufe)) {}
+        programm(platform, dialogs, start.edition ? *start.edition : EditionFuerStufe(start.stufe)) {}
 
   ui::FixedPlatform platform;
   ui::ScriptedDialogs dialogs;
