@@ -1,7 +1,9 @@
 #include "app/Kommandozeile.h"
 
+#include "app/Lehrerbefehle.h"
 #include "app/Notenbefehl.h"
 #include "app/PlanJson.h"
+#include "app/Sitzung.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "evaluation/Pruefung.h"
 #include "plan/Kelvaro2027G9.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 
@@ -33,6 +36,11 @@ const char* const Hilfe =
     "                              zeigt die Werte und Zeichen des Barcodes eines Wahlzettels\n"
     "  sheet DATEI.abi --pdf AUS.pdf [--vorname V] [--nachname N]\n"
     "                              druckt den Wahlzettel in eine PDF-Datei\n"
+    "  scan STUFENVERZEICHNIS [--json]\n"
+    "                              liest, was ein Barcodescanner tippte, von der Standardeingabe und\n"
+    "                              speichert jeden Wahlzettel im Stufenordner\n"
+    "  stage STUFENVERZEICHNIS [--csv]\n"
+    "                              prüft alle Laufbahnen der Stufe und nennt, wer noch fehlt\n"
     "  grade DATEI.abi [--note P,H=N]... [--save AUS.abi]\n"
     "                              berechnet die Abiturnote (Kurs P, Halbjahr H 1..5, Punkte N)\n"
     "Optionen:\n"
@@ -50,25 +58,13 @@ struct Aufruf {
   std::optional<std::string> nachname;
   std::optional<std::filesystem::path> pdf;
   std::vector<std::string> noten;
+  bool json = false;
+  bool csv = false;
 };
 
-// The program as the desktop starts it, on a screen of the design size, so that widths
-// are design widths; then the first activation of the main window.
-struct Sitzung {
-  explicit Sitzung(const Aufruf& aufruf)
-      : platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path(),
-                 ui::SystemClockPlatform().timeOfDay()),
-        programm(platform, dialogs, EditionFuer(aufruf)) {
-    programm.hauptfenster().activate();
-  }
-
-  static Edition EditionFuer(const Aufruf& aufruf) {
-    return aufruf.stufe ? EditionFuerStufe(*aufruf.stufe) : GebauteEdition();
-  }
-
-  ui::FixedPlatform platform;
-  ui::ScriptedDialogs dialogs;
-  Programm programm;
+// A session in the process's working directory, with the date and stage of the call.
+struct AufrufSitzung : Sitzung {
+  explicit AufrufSitzung(const Aufruf& aufruf) : Sitzung(aufruf.heute, aufruf.stufe, std::filesystem::current_path()) {}
 };
 
 std::optional<int> Zahl(const std::string& text) {
@@ -143,6 +139,10 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         }
         aufruf.stufe = *stufe;
       }
+    } else if (argument == "--json") {
+      aufruf.json = true;
+    } else if (argument == "--csv") {
+      aufruf.csv = true;
     } else if (argument.rfind("--", 0) == 0) {
       err << "Unbekannte Option \"" << argument << "\".\n" << Hilfe;
       return std::nullopt;
@@ -237,7 +237,7 @@ int Show(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
     err << "Aufruf: kelvaro show DATEI.abi [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
-  Sitzung sitzung(aufruf);
+  AufrufSitzung sitzung(aufruf);
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
@@ -253,7 +253,7 @@ int Check(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
     err << "Aufruf: kelvaro check DATEI.abi [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
-  Sitzung sitzung(aufruf);
+  AufrufSitzung sitzung(aufruf);
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
@@ -271,7 +271,7 @@ int Edit(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
            "[--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
-  Sitzung sitzung(aufruf);
+  AufrufSitzung sitzung(aufruf);
   if (!aufruf.parameter.empty() && !Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
@@ -299,7 +299,7 @@ int Barcode(const Aufruf& aufruf, std::ostream& out, std::ostream& err) {
     err << "Aufruf: kelvaro barcode DATEI.abi [--vorname V] [--nachname N] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n";
     return ExitFehler;
   }
-  Sitzung sitzung(aufruf);
+  AufrufSitzung sitzung(aufruf);
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
@@ -329,7 +329,7 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
     err << "Diese Ausgabe von Kelvaro ist ohne Desktop gebaut und kann keine Wahlzettel drucken.\n";
     return ExitFehler;
   }
-  Sitzung sitzung(aufruf);
+  AufrufSitzung sitzung(aufruf);
   if (!Laden(sitzung, aufruf.parameter[0], err)) {
     return ExitFehler;
   }
@@ -383,9 +383,25 @@ int Sheet(const Aufruf& aufruf, std::ostream& err, const PdfDruckerFabrik& pdfDr
 
 int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
                             const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker) {
+  return KommandozeileAusfuehren(argumente, std::cin, out, err, heute, pdfDrucker);
+}
+
+int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::istream& in, std::ostream& out,
+                            std::ostream& err, const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker) {
   const auto aufruf = AufrufLesen(argumente, heute, err);
   if (!aufruf) {
     return ExitFehler;
+  }
+  if (aufruf->befehl == "scan" || aufruf->befehl == "stage") {
+    const bool scan = aufruf->befehl == "scan";
+    if (aufruf->parameter.size() != 1 || !aufruf->ereignisse.empty() || aufruf->speichern || aufruf->pdf ||
+        aufruf->vorname || aufruf->nachname || (scan ? aufruf->csv : aufruf->json)) {
+      err << (scan ? "Aufruf: kelvaro scan STUFENVERZEICHNIS [--json] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n"
+                   : "Aufruf: kelvaro stage STUFENVERZEICHNIS [--csv] [--date JJJJ-MM-TT] [--stufe 0|1|2]\n");
+      return ExitFehler;
+    }
+    return scan ? ScanBefehl(aufruf->parameter[0], aufruf->heute, aufruf->stufe, aufruf->json, in, out, err)
+                : StageBefehl(aufruf->parameter[0], aufruf->heute, aufruf->stufe, aufruf->csv, out, err);
   }
   if (aufruf->befehl == "show") {
     return Show(*aufruf, out, err);
@@ -404,7 +420,8 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostr
   }
   if (aufruf->befehl == "grade") {
     return NotenbefehlAusfuehren({aufruf->parameter, aufruf->noten, aufruf->heute, aufruf->stufe, aufruf->speichern,
-                                  !aufruf->ereignisse.empty() || aufruf->pdf || aufruf->vorname || aufruf->nachname},
+                                  !aufruf->ereignisse.empty() || aufruf->pdf || aufruf->vorname || aufruf->nachname ||
+                                      aufruf->json || aufruf->csv},
                                  out, err);
   }
   if (aufruf->befehl.empty()) {

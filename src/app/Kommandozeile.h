@@ -20,5 +20,8 @@ using PdfDruckerFabrik = std::function<std::unique_ptr<ui::Printer>(const std::f
 // sheet cannot be printed.
 int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
                             const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker = {});
+// The same with what a command reads from standard input (`scan`) coming from `in`.
+int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::istream& in, std::ostream& out,
+                            std::ostream& err, const ui::Datum& heute, const PdfDruckerFabrik& pdfDrucker = {});
 
 }  // namespace kelvaro

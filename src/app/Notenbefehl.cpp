@@ -1,5 +1,7 @@
 #include "app/Notenbefehl.h"
 
+#include "app/Sitzung.h"
+
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "grades/Notenberechnung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
@@ -150,12 +152,10 @@ int NotenbefehlAusfuehren(const Notenaufruf& aufruf, std::ostream& out, std::ost
     return ExitFehler;
   }
   // The program as the desktop starts it, then "Öffnen".
-  const ui::FixedPlatform platform(aufruf.heute, ui::Bildschirm{1280, 800}, std::filesystem::current_path(),
-                                   ui::SystemClockPlatform().timeOfDay());
-  ui::ScriptedDialogs dialogs;
-  Programm programm(platform, dialogs, aufruf.stufe ? EditionFuerStufe(*aufruf.stufe) : GebauteEdition());
+  Sitzung sitzung(aufruf.heute, aufruf.stufe, std::filesystem::current_path());
+  Programm& programm = sitzung.programm;
+  const ui::ScriptedDialogs& dialogs = sitzung.dialogs;
   TForm1& hauptfenster = programm.hauptfenster();
-  hauptfenster.activate();
   Laufzeit& z = programm.laufzeit();
   z.Dateipfad = aufruf.parameter[0];
   z.Dateiname = z.Dateipfad.filename().string();

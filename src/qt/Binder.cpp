@@ -349,6 +349,10 @@ void Binder::mirrorGeometry(const ui::Control& control, QWidget& widget) {
   } else {
     widget.move(control.left(), control.top());
   }
+  // A label with room for two lines breaks a long text instead of cutting it.
+  if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setWordWrap(height >= 2 * label->fontInfo().pixelSize());
+  }
 }
 
 }  // namespace kelvaro::qt

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
+#include <QTimer>
 
 #include <cmath>
 
@@ -83,6 +84,13 @@ void Fenster::closeEvent(QCloseEvent* event) {
 void Fenster::windowChanged(ui::Window& window) {
   const QString titel = QString::fromStdString(window.caption());
   setWindowTitle(titel.isEmpty() ? QStringLiteral("Kelvaro") : titel);
+  if (window.focusRequests() != m_focusRequests && window.focusControl() != nullptr) {
+    m_focusRequests = window.focusRequests();
+    if (QWidget* ziel = m_binder.widget(*window.focusControl())) {
+      // The panel that holds the field may become visible only after this request.
+      QTimer::singleShot(0, ziel, [ziel] { ziel->setFocus(Qt::OtherFocusReason); });
+    }
+  }
   if (m_hauptfenster) {
     return;
   }

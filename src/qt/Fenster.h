@@ -36,6 +36,7 @@ class Fenster : public QMainWindow, private ui::WindowObserver {
 
   ui::Window& m_window;
   bool m_hauptfenster;
+  int m_focusRequests = 0;
   Binder m_binder;
   QWidget* m_client = nullptr;
 };

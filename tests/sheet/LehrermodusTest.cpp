@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace kelvaro {
@@ -85,7 +85,7 @@ TEST_F(Lehrermodus, WithoutNameListTheProgramStaysForStudents) {
   EXPECT_EQ(p.z.Startaktion, 3);
   EXPECT_EQ(p.z.Stufenverzeichnis, m_dir);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&p.f.ScanBut, &p.f.VorherigerSchuelerBut,
-                                                             &p.f.NaechsterSchuelerBut, &p.f.LehrerVersionsLab}) {
+                                                            &p.f.NaechsterSchuelerBut, &p.f.LehrerVersionsLab}) {
     EXPECT_FALSE(c->visible()) << c->name();
   }
   // "Öffnen" keeps its file dialog.

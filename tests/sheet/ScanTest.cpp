@@ -28,10 +28,10 @@ TEST(Scanwert, CorrectionTableUndoesTheKeyMappingAndTheSubstitutions) {
     int wert;
   };
   const Fall faelle[] = {
-      {U'"', 32}, {U'#', 60},  {U'&', 62}, {U'\'', 29}, {U'(', 10}, {U')', 8},  {U'*', 11}, {U'+', 61},
-      {U'-', 15}, {U'/', 6},   {U':', 30}, {U';', 28},  {U'=', 9},  {U'?', 63}, {U'Y', 58}, {U'Z', 57},
-      {U'_', 31}, {U'`', 11},  {U'y', 90}, {U'z', 89},  {U'§', 3},  {U'°', 64}, {U'´', 29}, {U'Ä', 2},
-      {U'Ö', 26}, {U'Ü', 91},  {U'ß', 13}, {U'ä', 7},   {U'ö', 27}, {U'ü', 59}, {U'A', 33}, {U'!', 1},
+      {U'"', 32}, {U'#', 60}, {U'&', 62}, {U'\'', 29}, {U'(', 10}, {U')', 8},  {U'*', 11}, {U'+', 61},
+      {U'-', 15}, {U'/', 6},  {U':', 30}, {U';', 28},  {U'=', 9},  {U'?', 63}, {U'Y', 58}, {U'Z', 57},
+      {U'_', 31}, {U'`', 11}, {U'y', 90}, {U'z', 89},  {U'§', 3},  {U'°', 64}, {U'´', 29}, {U'Ä', 2},
+      {U'Ö', 26}, {U'Ü', 91}, {U'ß', 13}, {U'ä', 7},   {U'ö', 27}, {U'ü', 59}, {U'A', 33}, {U'!', 1},
   };
   for (const Fall& fall : faelle) {
     const std::string zeichen = Utf8NachWindows1252(Utf8Text(std::u32string(1, fall.empfangen)));
@@ -132,15 +132,14 @@ TEST_P(ScanRundreise, TheTypedBarcodeDecodesBackToThePlan) {
   for (RasterTyp raster : {FS1, NW1, Sp, GW, Et, KM, Wa1, Wa2, VK1}) {
     EXPECT_EQ(d.laufbahn.Schriftlich[raster], p.l.Schriftlich[raster]) << RasterName(raster);
   }
-  for (const auto& [feld, vorher, nachher] :
-       {std::tuple{"SchwerpunktFS", p.l.SchwerpunktFS, d.laufbahn.SchwerpunktFS},
-        {"EFModell", p.l.EFModell, d.laufbahn.EFModell},
-        {"Q1Modell", p.l.Q1Modell, d.laufbahn.Q1Modell},
-        {"LitWahl", p.l.LitWahl, d.laufbahn.LitWahl},
-        {"VKQ22", p.l.VKQ22, d.laufbahn.VKQ22},
-        {"AbwahlEF", p.l.AbwahlEF, d.laufbahn.AbwahlEF},
-        {"AbwahlEt", p.l.AbwahlEt, d.laufbahn.AbwahlEt},
-        {"ErsatzfachAktiv", p.l.ErsatzfachAktiv, d.laufbahn.ErsatzfachAktiv}}) {
+  for (const auto& [feld, vorher, nachher] : {std::tuple{"SchwerpunktFS", p.l.SchwerpunktFS, d.laufbahn.SchwerpunktFS},
+                                              {"EFModell", p.l.EFModell, d.laufbahn.EFModell},
+                                              {"Q1Modell", p.l.Q1Modell, d.laufbahn.Q1Modell},
+                                              {"LitWahl", p.l.LitWahl, d.laufbahn.LitWahl},
+                                              {"VKQ22", p.l.VKQ22, d.laufbahn.VKQ22},
+                                              {"AbwahlEF", p.l.AbwahlEF, d.laufbahn.AbwahlEF},
+                                              {"AbwahlEt", p.l.AbwahlEt, d.laufbahn.AbwahlEt},
+                                              {"ErsatzfachAktiv", p.l.ErsatzfachAktiv, d.laufbahn.ErsatzfachAktiv}}) {
     EXPECT_EQ(nachher, vorher) << feld;
   }
   EXPECT_EQ(d.laufbahn.ErsatzfachVon, p.l.ErsatzfachVon);

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace kelvaro {
@@ -113,7 +113,8 @@ TEST(Namensliste, RefusesWhatExceedsItsCapacityAndSaysSo) {
   EXPECT_EQ(liste.NamenslisteZahl(), 200);
   EXPECT_EQ(liste.eintraege.back().Nachname, "Name200");
   ASSERT_EQ(liste.meldungen.size(), 2U);
-  EXPECT_EQ(liste.meldungen[0], "Die Namensliste hat mehr als 250 Zeilen; die Zeilen ab Zeile 251 wurden nicht gelesen.");
+  EXPECT_EQ(liste.meldungen[0],
+            "Die Namensliste hat mehr als 250 Zeilen; die Zeilen ab Zeile 251 wurden nicht gelesen.");
   EXPECT_EQ(liste.meldungen[1],
             "Die Namensliste nennt mehr als 200 Schülerinnen und Schüler; 49 weitere wurden nicht übernommen.");
 }
