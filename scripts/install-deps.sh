@@ -4,7 +4,7 @@
 # through sudo; otherwise prints the list and stops.
 set -euo pipefail
 
-core_packages=(g++ cmake ninja-build make libgtest-dev nlohmann-json3-dev)
+core_packages=(g++ cmake ninja-build make libgtest-dev nlohmann-json3-dev libbenchmark-dev)
 desktop_packages=(qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation qt6-translations-l10n)
 tool_packages=(poppler-utils zbar-tools xvfb clang-format dpkg-dev desktop-file-utils)
 

@@ -56,6 +56,20 @@ bild namenspanel.png 1280 800 "$datum" "$plan" AbiFaecherPruefen= TForm2.Wahlzet
 bild infofenster.png 1280 800 "$datum" "$plan" AbiturfaecherBut=
 bild infofenster-liste.png 1280 800 "$datum" "$plan" ErlaubteDefiziteBut=
 
+# The grade window with points for the example plan: during entry (the last points still
+# missing) and after "Abiturnote berechnen". `kelvaro grade` lists the slots still missing.
+teil="$arbeit/noten-teil.abi"
+voll="$arbeit/noten-voll.abi"
+punkte=(11 9 12 13 8 10 14 7 12 11 4 13 9 12 10 15 8 11 13 6 12 10 3 11)
+noten=()
+while read -r slot _; do
+  noten+=(--note "$slot=${punkte[$((${#noten[@]} / 2 % ${#punkte[@]}))]}")
+done < <("$kelvaro" grade "$plan" --date "$datum" 2>&1 | tail -n +2)
+"$kelvaro" grade "$plan" --date "$datum" "${noten[@]:0:$((${#noten[@]} - 12))}" --save "$teil" > /dev/null 2>&1 || true
+"$kelvaro" grade "$plan" --date "$datum" "${noten[@]}" --save "$voll" > /dev/null 2>&1 || true
+bild notenfenster-eingabe.png 1280 800 "$datum" "$teil" noten
+bild notenfenster-ergebnis.png 1280 800 "$datum" "$voll" ergebnis
+
 # The first page of the printed sheet, from its PDF.
 "$kelvaro" sheet "$plan" --pdf "$arbeit/wahlzettel.pdf" --date "$datum" --vorname Anna --nachname Schmidt \
   --zweite-fs-sek1 1 --alternativ-pk Podcast 2> /dev/null

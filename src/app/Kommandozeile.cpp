@@ -3,6 +3,7 @@
 #include "app/InfoBefehl.h"
 #include "app/Lehrerbefehle.h"
 #include "app/Namenspanel.h"
+#include "app/Notenbefehl.h"
 #include "app/PlanJson.h"
 #include "app/Sitzung.h"
 #include "evaluation/LaufbahnMeldung2027G9.h"
@@ -44,6 +45,8 @@ const char* const Hilfe =
     "                              speichert jeden Wahlzettel im Stufenordner\n"
     "  stage STUFENVERZEICHNIS [--csv]\n"
     "                              prüft alle Laufbahnen der Stufe und nennt, wer noch fehlt\n"
+    "  grade DATEI.abi [--note P,H=N]... [--save AUS.abi]\n"
+    "                              berechnet die Abiturnote (Kurs P, Halbjahr H 1..5, Punkte N)\n"
     "  info [THEMA]                zeigt den Text eines Info-Themas (0 bis 10) oder die Liste der Themen\n"
     "Optionen:\n"
     "  --date JJJJ-MM-TT  heutiges Datum, wie das Programm es sieht\n"
@@ -60,6 +63,7 @@ struct Aufruf {
   std::optional<std::string> vorname;
   std::optional<std::string> nachname;
   std::optional<std::filesystem::path> pdf;
+  std::vector<std::string> noten;
   bool json = false;
   bool csv = false;
   NamenspanelEingaben namenspanel;
@@ -110,7 +114,7 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
     const std::string& argument = argumente[i];
     if (argument == "--date" || argument == "--stufe" || argument == "--event" || argument == "--save" ||
         argument == "--vorname" || argument == "--nachname" || argument == "--pdf" || argument == "--alternativ-pk" ||
-        argument == "--zweite-fs-sek1") {
+        argument == "--zweite-fs-sek1" || argument == "--note") {
       if (i + 1 >= argumente.size()) {
         err << "Die Option " << argument << " braucht einen Wert.\n";
         return std::nullopt;
@@ -125,6 +129,8 @@ std::optional<Aufruf> AufrufLesen(const std::vector<std::string>& argumente, con
         aufruf.heute = *datum;
       } else if (argument == "--event") {
         aufruf.ereignisse.push_back(wert);
+      } else if (argument == "--note") {
+        aufruf.noten.push_back(wert);
       } else if (argument == "--save") {
         aufruf.speichern = wert;
       } else if (argument == "--pdf") {
@@ -437,6 +443,12 @@ int KommandozeileAusfuehren(const std::vector<std::string>& argumente, std::istr
   }
   if (aufruf->befehl == "info") {
     return InfoBefehl(aufruf->parameter, out, err);
+  }
+  if (aufruf->befehl == "grade") {
+    return NotenbefehlAusfuehren({aufruf->parameter, aufruf->noten, aufruf->heute, aufruf->stufe, aufruf->speichern,
+                                  !aufruf->ereignisse.empty() || aufruf->pdf || aufruf->vorname || aufruf->nachname ||
+                                      aufruf->json || aufruf->csv},
+                                 out, err);
   }
   if (aufruf->befehl.empty()) {
     err << Hilfe;

@@ -6,7 +6,8 @@
 // box, sets a check box (1 or 0) or types into an edit field; FENSTER is the window class
 // (TForm1 .. TForm5), the main window when left out. The picture shows the window that is
 // active at the end. "pruefen" and "drucken" stand for "Laufbahn Prüfen" and, after it,
-// "Wahlzettel ausdrucken".
+// "Wahlzettel ausdrucken"; "noten" opens the grade window from the report window and starts
+// point entry, "ergebnis" opens it and computes the grade.
 
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "grades/Notenberechnung2027G9.h"
@@ -115,6 +116,10 @@ int main(int argc, char** argv) {
       aktionen = {"AbiFaecherPruefen="};
     } else if (aktionen.front() == "drucken") {
       aktionen = {"AbiFaecherPruefen=", "TForm2.Wahlzetteldrucken="};
+    } else if (aktionen.front() == "noten") {
+      aktionen = {"AbiFaecherPruefen=", "TForm2.NotenBerechnungBut=", "TForm4.EingabeStartBut="};
+    } else if (aktionen.front() == "ergebnis") {
+      aktionen = {"AbiFaecherPruefen=", "TForm2.NotenBerechnungBut=", "TForm4.AbiturNoteBerechnenBut="};
     }
     for (const std::string& aktion : aktionen) {
       if (const auto fehler = Ausfuehren(fenster, aktion)) {

@@ -3,6 +3,7 @@
 #include "evaluation/Notenbuch.h"
 #include "evaluation/Pruefregeln.h"
 #include "evaluation/Pruefung.h"
+#include "grades/Notenberechnung2027G9.h"
 #include "plan/Faechermengen.h"
 #include "plan/Programm.h"
 
@@ -107,6 +108,7 @@ TForm2::TForm2(Programm& programm) : ui::Window("TForm2"), m_programm(programm) 
   Anordnen();
   OKButton.onClick([this] { OKButClick(); });
   Wahlzetteldrucken.onClick([this] { WahlZettelDruckenClick(); });
+  NotenBerechnungBut.onClick([this] { NotenBerechnungButClick(); });
   AlternativPKCombo.onChange([this] { AlternativPKComboChange(); });
   OKBut.onClick([this] { DruckenButClick(); });
   ZurueckBut.onClick([this] { ZurueckButClick(); });
@@ -386,6 +388,11 @@ void TForm2::DruckenButClick() {
   if (m_wahlzettelDruck) {
     m_wahlzettelDruck();
   }
+}
+
+void TForm2::NotenBerechnungButClick() {
+  BerechnungVorbereiten();
+  m_programm.notenfenster().Anzeigen();
 }
 
 void TForm2::ZurueckButClick() {

@@ -58,6 +58,7 @@ class TForm2 : public ui::Window {
   void ZweiteFSSek1BoxClick();
   void I9Sek1BoxClick();
   void BerechnungVorbereiten();
+  void NotenBerechnungButClick();
 
   // Sizes and places the window for a screen, as the main window's check button does.
   void FensterPlatzieren(int bildschirmBreite, int bildschirmHoehe);

@@ -1,6 +1,9 @@
 #include "qt/Binder.h"
 
+#include "qt/Bilder.h"
+#include "qt/Malflaeche.h"
 #include "ui/Controls.h"
+#include "ui/PaintBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +41,8 @@ QPalette::ColorRole backgroundRole(ui::ControlKind kind) {
     case ui::ControlKind::Label:
     case ui::ControlKind::CheckBox:
     case ui::ControlKind::Panel:
+    case ui::ControlKind::PaintBox:
+    case ui::ControlKind::Picture:
       break;
   }
   return QPalette::Window;
@@ -204,6 +209,10 @@ QWidget* Binder::createWidget(ui::Control& control, QWidget* parent) {
       text->setReadOnly(true);
       return text;
     }
+    case ui::ControlKind::PaintBox:
+      return new Malflaeche(dynamic_cast<ui::PaintBox&>(control), parent);
+    case ui::ControlKind::Picture:
+      return new QLabel(parent);
   }
   return new QWidget(parent);
 }
@@ -286,6 +295,19 @@ void Binder::mirrorContent(ui::Control& control, QWidget& widget) {
       text.setVerticalScrollBarPolicy(dynamic_cast<const ui::MultiLineText&>(control).verticalScrollBar()
                                           ? Qt::ScrollBarAlwaysOn
                                           : Qt::ScrollBarAsNeeded);
+      break;
+    }
+    case ui::ControlKind::PaintBox:
+      widget.update();  // what it shows has changed
+      break;
+    case ui::ControlKind::Picture: {
+      // The picture of the control's name, drawn at the control's size.
+      auto& bild = static_cast<QLabel&>(widget);
+      const QSize groesse(control.width(), control.height());
+      if (bild.property("bild").toString() != qs(control.text()) || bild.pixmap().size() != groesse) {
+        bild.setPixmap(Bild(control.text(), groesse.width(), groesse.height()));
+        bild.setProperty("bild", qs(control.text()));
+      }
       break;
     }
   }

@@ -63,7 +63,9 @@ Desktop::Desktop(const ui::Platform& platform, Edition edition)
   const double breite =
       bildschirm.breite == 1280 && bildschirm.hoehe == 800 ? 1.0 : static_cast<double>(bildschirm.breite) / 1280;
   for (ui::Window* fenster : weitere) {
-    m_fenster.push_back(std::make_unique<Fenster>(*fenster, static_cast<int>(21 * skalierung)));
+    const int schrift = fenster == &m_programm.notenfenster() ? m_programm.notenfenster().Schriftgroesse
+                                                              : static_cast<int>(21 * skalierung);
+    m_fenster.push_back(std::make_unique<Fenster>(*fenster, schrift));
     m_fenster.back()->kontrollkaestchenSkalieren(breite);
   }
   // "Drucken" ends at the print dialog of the report window.

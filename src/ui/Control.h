@@ -16,7 +16,18 @@ class ChangeObserver {
   virtual void controlChanged(Control& control) = 0;
 };
 
-enum class ControlKind { Label, EditField, ChoiceBox, CheckBox, Button, Panel, ListBox, MultiLineText };
+enum class ControlKind {
+  Label,
+  EditField,
+  ChoiceBox,
+  CheckBox,
+  Button,
+  Panel,
+  ListBox,
+  MultiLineText,
+  PaintBox,
+  Picture
+};
 
 // A headless control: the properties the program logic speaks of, nothing more.
 // Setters notify the observer only when a value really changes.
