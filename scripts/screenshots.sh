@@ -16,6 +16,9 @@ for programm in "$kelvaro" "$tool"; do
   fi
 done
 mkdir -p "$ziel"
+ziel=$(cd "$ziel" && pwd)
+kelvaro=$(cd "$(dirname "$kelvaro")" && pwd)/kelvaro
+tool=$(cd "$(dirname "$tool")" && pwd)/kelvaro-screenshot
 export QT_QPA_PLATFORM=offscreen
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
@@ -69,6 +72,24 @@ done < <("$kelvaro" grade "$plan" --date "$datum" 2>&1 | tail -n +2)
 "$kelvaro" grade "$plan" --date "$datum" "${noten[@]}" --save "$voll" > /dev/null 2>&1 || true
 bild notenfenster-eingabe.png 1280 800 "$datum" "$teil" noten
 bild notenfenster-ergebnis.png 1280 800 "$datum" "$voll" ergebnis
+
+# Teacher mode: a stage folder with its name list and three plan files, one of them of a
+# student the list does not know; the tool runs in it as a teacher starts the program there.
+stufe="$arbeit/stufe"
+mkdir -p "$stufe/Q1"
+printf '%s\r\n' 'Nr;Id;Klasse;Jahrgang;Geschlecht;Nachname;Vorname;Geburtsdatum;Kurs;Rest' \
+  '1;101;Q1a;"Q1";w;"Schmidt";"Anna";12.03.2009;"Bio";' '2;102;Q1a;"Q1";m;"Özdemir";"Can";02.11.2008;"Ph";' \
+  '3;103;Q1b;"Q1";w;"Weber";"Lilli";30.06.2009;"E";' | iconv -f UTF-8 -t WINDOWS-1252 > "$stufe/Q1/Schüler Q1.txt"
+for datei in Schmi_Anna.abi Weber_Lilli.abi Meyr_Jonas.abi; do cp "$plan" "$stufe/Q1/$datei"; done
+# A sheet of a student of the list; its barcode carries five letters of each name.
+lehrer() {
+  pushd "$stufe" > /dev/null
+  bild "$@"
+  popd > /dev/null
+}
+lehrer auswahl.png 1280 800 "$datum" - Button3=
+lehrer scan-angenommen.png 1280 800 "$datum" - "scan:Can:Özdem:$plan"
+lehrer scan-fehlscan.png 1280 800 "$datum" - "fehlscan:Can:Özdem:$plan"
 
 # The first page of the printed sheet, from its PDF.
 "$kelvaro" sheet "$plan" --pdf "$arbeit/wahlzettel.pdf" --date "$datum" --vorname Anna --nachname Schmidt \

@@ -7,19 +7,27 @@
 // (TForm1 .. TForm5), the main window when left out. The picture shows the window that is
 // active at the end. "pruefen" and "drucken" stand for "Laufbahn Prüfen" and, after it,
 // "Wahlzettel ausdrucken"; "noten" opens the grade window from the report window and starts
-// point entry, "ergebnis" opens it and computes the grade.
+// point entry, "ergebnis" opens it and computes the grade. "scan:VORNAME:NACHNAME:PLAN.abi"
+// opens the scan panel and types what a barcode scanner types for the sheet of that plan
+// with these names; "fehlscan:..." the same with the last character misread. A stage for
+// teacher mode is the working directory.
 
 #include "evaluation/LaufbahnMeldung2027G9.h"
 #include "grades/Notenberechnung2027G9.h"
 #include "info/Infos2027G9.h"
 #include "plan/Kelvaro2027G9.h"
+#include "plan/PlanDatei.h"
+#include "plan/Windows1252.h"
 #include "qt/Desktop.h"
 #include "sheet/Auswahl2027G9.h"
+#include "sheet/Barcode.h"
+#include "sheet/Scan.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
 #include <QPixmap>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -76,6 +84,28 @@ std::optional<std::string> Ausfuehren(const std::vector<ui::Window*>& fenster, c
   }
 }
 
+// What a scanner types for the sheet of a plan file with the given names
+// ("VORNAME:NACHNAME:PLAN.abi"); nothing when the file cannot be read.
+std::optional<std::string> Gescannt(const std::string& angabe, bool fehlgelesen) {
+  const std::size_t erster = angabe.find(':');
+  const std::size_t zweiter = erster == std::string::npos ? erster : angabe.find(':', erster + 1);
+  if (zweiter == std::string::npos) {
+    return std::nullopt;
+  }
+  kelvaro::Laufbahn l;
+  if (kelvaro::PlanDateiLesen(angabe.substr(zweiter + 1), l).fehler) {
+    return std::nullopt;
+  }
+  l.Vorname = angabe.substr(0, erster);
+  l.Nachname = angabe.substr(erster + 1, zweiter - erster - 1);
+  std::u32string getippt = kelvaro::WieGescannt(
+      kelvaro::Utf8Zeichen(kelvaro::BarCodeText(kelvaro::BarCodeWerteErsetzt(kelvaro::BarCodeWerteSetzen(l)))));
+  if (fehlgelesen) {
+    getippt.back() = U'C';
+  }
+  return kelvaro::Utf8Text(getippt);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,7 +122,7 @@ int main(int argc, char** argv) {
     const std::string datum = argv[4];
     heute = {std::stoi(datum.substr(0, 4)), std::stoi(datum.substr(5, 2)), std::stoi(datum.substr(8, 2))};
   }
-  const ui::FixedPlatform platform(heute, ui::Bildschirm{breite, hoehe});
+  const ui::FixedPlatform platform(heute, ui::Bildschirm{breite, hoehe}, std::filesystem::current_path());
   kelvaro::qt::Desktop desktop(platform);
   kelvaro::Programm& programm = desktop.programm();
   auto& hauptfenster = desktop.hauptfenster();
@@ -120,6 +150,14 @@ int main(int argc, char** argv) {
       aktionen = {"AbiFaecherPruefen=", "TForm2.NotenBerechnungBut=", "TForm4.EingabeStartBut="};
     } else if (aktionen.front() == "ergebnis") {
       aktionen = {"AbiFaecherPruefen=", "TForm2.NotenBerechnungBut=", "TForm4.AbiturNoteBerechnenBut="};
+    } else if (aktionen.front().rfind("scan:", 0) == 0 || aktionen.front().rfind("fehlscan:", 0) == 0) {
+      const bool fehl = aktionen.front().front() == 'f';
+      const auto getippt = Gescannt(aktionen.front().substr(aktionen.front().find(':') + 1), fehl);
+      if (!getippt) {
+        std::cerr << "Der Plan kann nicht gelesen werden: " << aktionen.front() << "\n";
+        return 2;
+      }
+      aktionen = {"ScanBut=", "ScanEdit=" + *getippt};
     }
     for (const std::string& aktion : aktionen) {
       if (const auto fehler = Ausfuehren(fenster, aktion)) {

@@ -9,23 +9,23 @@ namespace kelvaro {
 
 TForm5::TForm5(Programm& programm) : ui::Window("TForm5"), m_programm(programm) {
   setCaption("Schüler auswählen");
-  setClientSize(560, 430);
+  setClientSize(640, 430);
   setFrame(16, 39);
   const struct {
     ui::Control* control;
     int links, oben, breite, hoehe;
     const char* text;
   } anordnung[] = {
-      {&StufenverzeichnisLab, 16, 12, 528, 22, "Stufenverzeichnis"},
-      {&StufenLab, 16, 38, 528, 22, "Stufe"},
-      {&SchuelerzahlLab, 16, 64, 528, 22, "Schülerzahl der Stufe:"},
-      {&SchuelerCombo, 16, 96, 360, 28, "Schüler"},
-      {&OeffnenBut, 392, 96, 152, 28, "Öffnen"},
-      {&InAnderenverzeichnissenSuchenBut, 16, 136, 264, 28, "In anderen Verzeichnissen suchen"},
-      {&LehrerModusBut, 288, 136, 256, 28, "Lehrermodus ausschalten"},
-      {&NichtErkanntBox, 16, 176, 528, 150, nullptr},
-      {&HinweisMemo, 16, 334, 528, 48, nullptr},
-      {&SchliessenBut, 392, 390, 152, 28, "Schließen"},
+      {&StufenverzeichnisLab, 16, 12, 608, 22, "Stufenverzeichnis"},
+      {&StufenLab, 16, 38, 608, 22, "Stufe"},
+      {&SchuelerzahlLab, 16, 64, 608, 22, "Schülerzahl der Stufe:"},
+      {&SchuelerCombo, 16, 96, 432, 28, "Schüler"},
+      {&OeffnenBut, 464, 96, 160, 28, "Öffnen"},
+      {&InAnderenverzeichnissenSuchenBut, 16, 136, 340, 28, "In anderen Verzeichnissen suchen"},
+      {&LehrerModusBut, 364, 136, 260, 28, "Lehrermodus ausschalten"},
+      {&NichtErkanntBox, 16, 176, 608, 150, nullptr},
+      {&HinweisMemo, 16, 334, 608, 48, nullptr},
+      {&SchliessenBut, 464, 390, 160, 28, "Schließen"},
       {&ListBox1, 16, 390, 200, 28, nullptr},
   };
   for (const auto& eintrag : anordnung) {

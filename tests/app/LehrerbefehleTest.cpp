@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace kelvaro {
@@ -124,8 +124,9 @@ TEST_F(Lehrerbefehle, ScanWithoutNameListSavesAndSaysSoOnce) {
 }
 
 TEST_F(Lehrerbefehle, StageReportsEveryPlanAndWhoIsMissing) {
-  Namensliste("1;2;Q1a;\"Q1\";w;\"Weber\";\"Lilli\";x;\"k\";\r\n1;2;Q1a;\"Q1\";m;\"Zimmermann\";\"Paul\";x;\"k\";\r\n"
-              "1;2;Q1a;\"Q1\";m;\"Komma, Quote\";\"A\"b\";x;\"k\";\r\n");
+  Namensliste(
+      "1;2;Q1a;\"Q1\";w;\"Weber\";\"Lilli\";x;\"k\";\r\n1;2;Q1a;\"Q1\";m;\"Zimmermann\";\"Paul\";x;\"k\";\r\n"
+      "1;2;Q1a;\"Q1\";m;\"Komma, Quote\";\"A\"b\";x;\"k\";\r\n");
   fs::copy_file(test::Testdatei("q1-gueltig.abi"), m_dir / "Q1" / "Weber_Lilli.abi");
   fs::copy_file(test::Testdatei("q1-ohne-viertes-abifach.abi"), m_dir / "Q1" / "Fremd_X.abi");
   std::ofstream(m_dir / "Q1" / "Kaputt_Y.abi", std::ios::binary) << std::string(10 * 920, '\xFF');
