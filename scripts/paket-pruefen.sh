@@ -35,7 +35,7 @@ if command -v desktop-file-validate >/dev/null 2>&1; then
 fi
 grep -q '^Categories=.*Education' "$wurzel/usr/share/applications/kelvaro.desktop" || melden "Kategorie Education fehlt"
 gzip -t "$wurzel/usr/share/man/man1/kelvaro.1.gz" || melden "die Handbuchseite ist kein gzip"
-for befehl in show edit check barcode sheet info; do
+for befehl in show edit check barcode sheet info grade scan stage; do
   zcat "$wurzel/usr/share/man/man1/kelvaro.1.gz" | grep -q "^\.B[IR]* $befehl" || melden "die Handbuchseite nennt $befehl nicht"
 done
 
