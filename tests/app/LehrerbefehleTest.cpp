@@ -151,6 +151,36 @@ TEST_F(Lehrerbefehle, StageReportsEveryPlanAndWhoIsMissing) {
   EXPECT_NE(m_out.str().find("Nr  Vorname"), std::string::npos) << m_out.str();
 }
 
+// The barcode as `kelvaro barcode` prints it (third line), typed by a US-layout scanner on
+// a German system, comes back through `kelvaro scan` as the plan it was printed from.
+TEST_F(Lehrerbefehle, WhatBarcodePrintsScansBackIntoThePlan) {
+  Namensliste("");
+  for (const char* datei : {"q1-gueltig.abi", "q1-wahlfach.abi"}) {
+    SCOPED_TRACE(datei);
+    ASSERT_EQ(Ausfuehren({"barcode", test::Testdatei(datei).string(), "--vorname", "Zoé", "--nachname", "Jäger"}), 0)
+        << m_err.str();
+    std::istringstream zeilen(m_out.str());
+    std::string werte, gedruckt, symbol;
+    std::getline(zeilen, werte);
+    std::getline(zeilen, gedruckt);
+    std::getline(zeilen, symbol);
+    ASSERT_EQ(Utf8Zeichen(symbol).size(), 27U);
+    const std::string getippt = Utf8Text(WieGescannt(Utf8Zeichen(symbol)));
+    ASSERT_EQ(Ausfuehren({"scan", m_dir.string()}, getippt + "\n"), 0) << m_out.str() << m_err.str();
+    Laufbahn quelle;
+    ASSERT_FALSE(PlanDateiLesen(test::Testdatei(datei), quelle).fehler);
+    Laufbahn gescannt;
+    ASSERT_FALSE(PlanDateiLesen(m_dir / "Q1" / "Jäger_Zoé.abi", gescannt).fehler);
+    quelle.Vorname = "Zoé";
+    quelle.Nachname = "Jäger";
+    EXPECT_EQ(BarCodeZahlen(BarCodeWerteSetzen(gescannt)), werte);
+    EXPECT_EQ(gescannt.Fach, quelle.Fach);
+    EXPECT_EQ(gescannt.AbiWahl, quelle.AbiWahl);
+    EXPECT_EQ(gescannt.Q1Modell, quelle.Q1Modell);
+    EXPECT_EQ(gescannt.Vorname, "Zoé");
+  }
+}
+
 TEST_F(Lehrerbefehle, UnusableArguments) {
   struct Fall {
     std::vector<std::string> argumente;
