@@ -4,6 +4,7 @@
 #include "grades/Notenberechnung2027G9.h"
 #include "plan/Kelvaro2027G9.h"
 #include "plan/Programm.h"
+#include "support/Plaene.h"
 #include "ui/Dialogs.h"
 #include "ui/Platform.h"
 
@@ -87,22 +88,7 @@ void Schwer(TForm1& f) {
 
 // English and physics advanced courses, mathematics and history as third and fourth subject.
 void Typisch(TForm1& f) {
-  f.WahlFS1.userChoose("Englisch (ab 5)");
-  f.WahlNW1.userChoose("Physik");
-  f.WahlNW2.userChoose("Chemie");
-  f.WahlGW.userChoose("Geschichte");
-  f.WahlEt.userChoose("evan. Religion");
-  f.WahlKM.userChoose("Musik");
-  f.WahlWa1.userChoose("Französisch (ab 7)");
-  f.WahlWa2.userChoose("Informatik");
-  f.WahlVK10.userChoose("VK Mathem.");
-  f.WahlPK.userChoose("Schüler experi.");
-  f.VK12JNBox.userChoose("ja");
-  f.WahlVK30.userChoose("VK Deutsch");
-  f.AbiFS1.userChoose("LK A");
-  f.AbiNW1.userChoose("LK B");
-  f.AbiMa.userChoose("3. Abifach, schriftlich");
-  f.AbiGW.userChoose("4. Abifach, mündlich");
+  test::GueltigerQ1Plan(f);
 }
 
 // The button "Abiturnote berechnen" of the grade window, as the user presses it.

@@ -4,6 +4,7 @@
 #include "plan/Programm.h"
 #include "plan/Windows1252.h"
 #include "sheet/Stufe.h"
+#include "support/Plaene.h"
 #include "ui/Dialogs.h"
 #include "ui/Platform.h"
 
@@ -22,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A year group as a school has it: a name list of 200 students and 250 plan files (200 of
-// listed students, 50 the list does not know), each a clean Q1 plan chosen in the window.
+// listed students, 50 the list does not know), each the clean Q1 plan of the tests.
 class Jahrgang {
  public:
   Jahrgang() : m_dir(fs::temp_directory_path() / ("kelvaro-bench-stufe-" + std::to_string(::getpid()))) {
@@ -39,20 +40,7 @@ class Jahrgang {
     ui::ScriptedDialogs dialogs;
     Programm programm(platform, dialogs);
     TForm1& f = programm.hauptfenster();
-    f.WahlFS1.userChoose("Englisch (ab 5)");
-    f.WahlNW1.userChoose("Physik");
-    f.WahlNW2.userChoose("Chemie");
-    f.WahlGW.userChoose("Geschichte");
-    f.WahlEt.userChoose("evan. Religion");
-    f.WahlKM.userChoose("Musik");
-    f.WahlWa1.userChoose("Französisch (ab 7)");
-    f.WahlWa2.userChoose("Informatik");
-    f.WahlVK10.userChoose("VK Mathem.");
-    f.WahlPK.userChoose("Schüler experi.");
-    f.AbiFS1.userChoose("LK A");
-    f.AbiNW1.userChoose("LK B");
-    f.AbiMa.userChoose("3. Abifach, schriftlich");
-    f.AbiGW.userChoose("4. Abifach, mündlich");
+    test::GueltigerQ1Plan(f);
     for (int i = 0; i < 250; ++i) {
       const std::string name = i < 200 ? "Nachn_Vorname" + std::to_string(i) : "Fremd" + std::to_string(i) + "_X";
       f.DateiSpeichern(m_dir / "Q1" / (name + ".abi"));

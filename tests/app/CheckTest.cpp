@@ -3,6 +3,7 @@
 #include "plan/PlanDatei.h"
 #include "plan/Programm.h"
 #include "support/Plaene.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -4,6 +4,7 @@
 #include "sheet/Barcode.h"
 #include "sheet/Scan.h"
 #include "support/Plaene.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

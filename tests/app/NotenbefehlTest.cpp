@@ -2,6 +2,7 @@
 #include "plan/Kelvaro2027G9.h"
 #include "plan/PlanDatei.h"
 #include "support/Plaene.h"
+#include "support/Testprogramm.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -6,6 +6,7 @@
 #include "plan/PlanDatei.h"
 #include "support/Faelle.h"
 #include "support/Plaene.h"
+#include "support/Testprogramm.h"
 #include "ui/Printer.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "plan/Programm.h"
 #include "qt/Desktop.h"
 #include "qt/Fenster.h"
+#include "support/Plaene.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -42,22 +43,7 @@ class NotenfensterTest : public QObject {
     Desktop desktop(platform);
     kelvaro::Programm& programm = desktop.programm();
     kelvaro::TForm1& f = programm.hauptfenster();
-    f.WahlFS1.userChoose("Englisch (ab 5)");
-    f.WahlNW1.userChoose("Physik");
-    f.WahlNW2.userChoose("Chemie");
-    f.WahlGW.userChoose("Geschichte");
-    f.WahlEt.userChoose("evan. Religion");
-    f.WahlKM.userChoose("Musik");
-    f.WahlWa1.userChoose("Französisch (ab 7)");
-    f.WahlWa2.userChoose("Informatik");
-    f.WahlVK10.userChoose("VK Mathem.");
-    f.WahlPK.userChoose("Schüler experi.");
-    f.VK12JNBox.userChoose("ja");
-    f.WahlVK30.userChoose("VK Deutsch");
-    f.AbiFS1.userChoose("LK A");
-    f.AbiNW1.userChoose("LK B");
-    f.AbiMa.userChoose("3. Abifach, schriftlich");
-    f.AbiGW.userChoose("4. Abifach, mündlich");
+    kelvaro::test::GueltigerQ1Plan(f);
     f.AbiFaecherPruefen.userClick();
     programm.meldungsfenster().activate();
 

@@ -2,9 +2,8 @@
 
 #include "plan/Kelvaro2027G9.h"
 
-#include <filesystem>
-#include <string>
-
+// Builders of plans as a student makes them in the main window; shared by the tests and the
+// benchmarks.
 namespace kelvaro::test {
 
 // A Q1 plan that breaks no rule, chosen in the main window as a student does: English and
@@ -29,11 +28,6 @@ inline void GueltigerQ1Plan(TForm1& f) {
   f.AbiNW1.userChoose("LK B");
   f.AbiMa.userChoose("3. Abifach, schriftlich");
   f.AbiGW.userChoose("4. Abifach, mündlich");
-}
-
-// A plan file of tests/data (see its README).
-inline std::filesystem::path Testdatei(const std::string& name) {
-  return std::filesystem::path(KELVARO_TEST_DATA_DIR) / name;
 }
 
 }  // namespace kelvaro::test

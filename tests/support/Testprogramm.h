@@ -40,4 +40,9 @@ struct Testprogramm {
   Laufzeit& z = programm.laufzeit();
 };
 
+// A plan file of tests/data (see its README).
+inline std::filesystem::path Testdatei(const std::string& name) {
+  return std::filesystem::path(KELVARO_TEST_DATA_DIR) / name;
+}
+
 }  // namespace kelvaro::test
