@@ -1,5 +1,7 @@
 #include "grades/Notenauswertung.h"
 
+#include "evaluation/Notenbuch.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -888,12 +890,13 @@ Notenergebnis AbiturnoteBerechnen(const Notenbuch& notenbuch) {
   return ergebnis;
 }
 
-int ProjektkursSpalte(int q1Modell) {
-  return q1Modell == 0 ? 10 : q1Modell == 2 ? 11 : 0;
+int ProjektkursSpalte(const Laufbahn& laufbahn) {
+  // The project course comes before the additional courses: their number does not matter.
+  return NotenbuchLayoutBerechnen(laufbahn, Zusatzkurse{}).Spalte(NotenbuchKurs::Projektkurs);
 }
 
 bool ProjektkursAngleichen(Laufbahn& laufbahn) {
-  const int spalte = ProjektkursSpalte(laufbahn.Q1Modell);
+  const int spalte = ProjektkursSpalte(laufbahn);
   if (spalte == 0 || spalte > std::clamp(laufbahn.NotenKursZahl, 0, NotenSpalten) ||
       laufbahn.KursZaehlart[0][I(spalte)] != Pjku) {
     return false;

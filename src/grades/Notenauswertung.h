@@ -134,8 +134,8 @@ double Vornote(int punkteBlock1);
 // Block I points: 40 times the mean of the counted points, rounded half up.
 int PunkteBlock1Aus(int punkte, int wertungskurse);
 
-// The grade-book column of the project course for a Q-phase model, 0 for none.
-int ProjektkursSpalte(int q1Modell);
+// The grade-book column of the project course of a plan (see the grade-book layout), 0 for none.
+int ProjektkursSpalte(const Laufbahn& laufbahn);
 // Gives the project course's Q1.1 the points of its Q1.2 (both semesters count together);
 // true when the points were changed.
 bool ProjektkursAngleichen(Laufbahn& laufbahn);

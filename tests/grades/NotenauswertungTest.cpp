@@ -282,7 +282,9 @@ TEST(Projektkurs, Q11TakesThePointsOfQ12) {
   l.Noten[0][10] = 12;
   EXPECT_FALSE(ProjektkursAngleichen(l));
   EXPECT_EQ(l.Noten[0][10], 12);
-  EXPECT_EQ(ProjektkursSpalte(2), 11);
+  EXPECT_EQ(ProjektkursSpalte(l), 0);
+  l.Q1Modell = 2;  // project course beside the continued elective
+  EXPECT_EQ(ProjektkursSpalte(l), 11);
 }
 
 // --- The alternatives of the rules --------------------------------------------------------
